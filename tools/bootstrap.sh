@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Lexipond need.
+# Safe to run again: only packages that are missing are installed.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config ccache
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
+  libgl-dev libpulse-dev
+  # fonts the screens use: a free look-alike of the rounded hand-lettered
+  # face the screens ask for, and a CJK font for the Korean screen texts
+  fonts-comic-neue fonts-noto-cjk
+  # running the program and its screenshots under a virtual display
+  xvfb xauth xdotool x11-utils imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
