@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace lxp {
+
+// One window of the program. Each window class has exactly one long-lived instance
+// (see WindowRegistry) that keeps the window's own fields for the whole run; its
+// screen (the widgets) exists only while the window is open. Closing destroys the
+// screen and keeps the fields; the load step runs at every opening.
+class Window : public QObject {
+    Q_OBJECT
+public:
+    enum class Kind {
+        TopLevel, // the main window
+        Child,    // a screen inside the main window
+        Dialog,   // a separate window, shown modally and owned by the main window
+    };
+
+    Window(const QString& name, Kind kind);
+    ~Window() override;
+
+    const QString& name() const { return m_name; }
+    Kind kind() const { return m_kind; }
+    bool isLoaded() const { return m_screen != nullptr; }
+    // The open screen; null while the window is closed.
+    QWidget* screen() const { return m_screen; }
+
+    // Opens the window without showing it: builds the screen and runs the load step.
+    // Does nothing when it is open already (touching an element of a closed window
+    // loads it first, as the screens rely on).
+    void Load();
+    // Opens (if needed) and shows the window: a child screen fills the main window,
+    // a dialog shows non-modally above it.
+    void Show();
+    // Opens (if needed) and shows the window modally above the main window; returns
+    // once the window has closed.
+    void ShowModal();
+    // A request to close the window: runs the close check (which may refuse by
+    // setting cancel), then closes. Returns whether the window is closed. A window
+    // that is not open is left alone.
+    bool Unload();
+
+signals:
+    void loaded(const QString& name);
+    void unloaded(const QString& name);
+
+protected:
+    // Builds the screen with its design-time contents. The window takes ownership.
+    virtual QWidget* CreateScreen() = 0;
+    // The load step, run at every opening after the screen is built.
+    virtual void Form_Load() {}
+    // Run on every request to close; set cancel to refuse.
+    virtual void Form_QueryUnload(bool& cancel) { Q_UNUSED(cancel); }
+    // Run just before the screen goes away.
+    virtual void Form_Unload() {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void destroyScreen();
+
+    QString m_name;
+    Kind m_kind;
+    QPointer<QWidget> m_screen;
+    bool m_inModalLoop = false;
+    bool m_unloading = false;
+};
+
+// Every window of the program, reachable by name and created on first use.
+class WindowRegistry {
+public:
+    using Factory = std::function<std::unique_ptr<Window>()>;
+
+    // Declares a window; the instance is made on the first get().
+    void define(const QString& name, Factory factory);
+    // The one instance of the window, created on first use; null for an unknown name.
+    Window* get(const QString& name);
+    template <class T> T* get() { return qobject_cast<T*>(get(QLatin1String(T::kName))); }
+    // The instance if it has been created.
+    Window* find(const QString& name) const;
+    // Destroys every instance and definition (a new program run in tests).
+    void clear();
+
+private:
+    std::map<QString, Factory> m_factories;
+    std::map<QString, std::unique_ptr<Window>> m_instances;
+};
+
+WindowRegistry& windows();
+
+// Declares every window of the program (the one list of what exists).
+void defineProgramWindows(WindowRegistry& registry);
+
+} // namespace lxp

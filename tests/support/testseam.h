@@ -1,0 +1,61 @@
+#pragma once
+
+#include "shell/seam.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+
+namespace lxp {
+
+// The seam for tests. Constructing it installs it; destroying it puts the previous
+// seam back. Resources come from the real resource table unless a test overrides
+// them; sounds are recorded, not played; settings live in a temporary folder; shell
+// requests are recorded; random draws can be scripted.
+class TestSeam : public Seam {
+public:
+    TestSeam();
+    ~TestSeam() override;
+    TestSeam(const TestSeam&) = delete;
+    TestSeam& operator=(const TestSeam&) = delete;
+
+    // Resources: an override replaces the real resource of that type and name
+    // (letter case ignored); an empty QByteArray makes it missing.
+    void setResource(const QString& type, const QString& name, const QByteArray& bytes);
+    void clearResources();
+    QByteArray resource(const QString& type, const QString& name) const override;
+
+    // Sound: every call is recorded by its label ("AUDIO/WIN"). `onPlay`, when set,
+    // runs inside the call as if during the sound (to pretend a duration or deliver
+    // events meanwhile).
+    QStringList played;
+    std::function<void(const QString& label)> onPlay;
+    void playSound(const QByteArray& wav, const QString& label) override;
+
+    // Settings: a settings file in a temporary folder; `settingsPath` may be pointed
+    // elsewhere (for instance at a place that cannot be written).
+    QString settingsPath;
+    std::unique_ptr<QSettings> openSettings() const override;
+
+    // Shell requests, as (target, webAddress).
+    QList<QPair<QString, bool>> shellRequests;
+    void shellOpen(const QString& target, bool webAddress) override;
+
+    // Random draws: scripted values first (each in [0, 1)), then a fixed-seed
+    // generator.
+    QList<double> scriptedRandom;
+    double random() override;
+
+private:
+    QTemporaryDir m_dir;
+    QHash<QString, QByteArray> m_resources;
+    quint64 m_state = 0x2545F4914F6CDD1DULL;
+    Seam* m_previous = nullptr;
+};
+
+} // namespace lxp
