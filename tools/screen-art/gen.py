@@ -3,13 +3,14 @@
 
 Usage: gen.py [part ...]   with parts among the names in PARTS (all when none given)."""
 import sys
-from art import backgrounds, buttons, credits, cursor, icon
+from art import backgrounds, buttons, credits, cursor, icon, screens
 
 PARTS = {
     "backgrounds": backgrounds,
     "buttons": buttons,
     "cursor": cursor,
     "icon": icon,
+    "screens": screens,
 }
 
 

@@ -47,8 +47,8 @@ def face_svg(w, h, state, th, content_fn=None, radius=10, opaque=True, uid="f",
             f'<stop offset="0" stop-color="{top}"/><stop offset="1" stop-color="{bottom}"/>'
             f'</linearGradient>'
             f'<linearGradient id="{uid}s" x1="0" y1="0" x2="0" y2="1">'
-            f'<stop offset="0" stop-color="#000" stop-opacity="0.22"/>'
-            f'<stop offset="1" stop-color="#000" stop-opacity="0"/></linearGradient>'
+            f'<stop offset="0" stop-color="#000" stop-opacity="0.24"/>'
+            f'<stop offset="0.3" stop-color="#000" stop-opacity="0"/></linearGradient>'
             f'<linearGradient id="{uid}w" x1="0" y1="0" x2="0" y2="1">'
             f'<stop offset="0" stop-color="#FFF" stop-opacity="0.85"/>'
             f'<stop offset="1" stop-color="#FFF" stop-opacity="0"/></linearGradient>')
@@ -71,7 +71,7 @@ def face_svg(w, h, state, th, content_fn=None, radius=10, opaque=True, uid="f",
     out.append(shape(x0, y0, bw, bh, radius,
                      f'fill="url(#{uid}g)" stroke="{border}" stroke-width="1.4"'))
     if state == "PRESSED":
-        out.append(shape(x0 + 0.7, y0 + 0.7, bw - 1.4, min(bh * 0.35, 9), radius,
+        out.append(shape(x0 + 0.7, y0 + 0.7, bw - 1.4, bh - 1.4, radius,
                          f'fill="url(#{uid}s)"'))
     elif state != "DISABLED":
         gh = max(3, bh * 0.28)
