@@ -4,22 +4,22 @@ namespace lxp {
 
 QString clsLIBTEXT::StringPiece(const QString& strText, const QString& Separator, qint32 Number)
 {
-    const bool singleCharacter = Separator.size() == 1;
-    const QChar separator = singleCharacter ? Separator.at(0) : QChar();
-    qint64 separatorsSeen = 0;
+    // A separator of any other length than one never matches: the whole text is
+    // the only piece.
+    if (Separator.size() != 1)
+        return Number == 1 ? strText : QStringLiteral("0");
+    if (Number < 1)
+        return QStringLiteral("0");
+    const QChar separator = Separator.at(0);
     qsizetype pieceStart = 0;
-    for (qsizetype i = 0; i < strText.size(); ++i) {
-        if (!singleCharacter || strText.at(i) != separator)
-            continue;
-        ++separatorsSeen;
-        if (separatorsSeen == qint64(Number) - 1)
-            pieceStart = i + 1;
-        else if (separatorsSeen == Number)
-            return strText.mid(pieceStart, i - pieceStart);
+    for (qint32 seen = 1; seen < Number; ++seen) {
+        const qsizetype at = strText.indexOf(separator, pieceStart);
+        if (at < 0)
+            return QStringLiteral("0");
+        pieceStart = at + 1;
     }
-    if (separatorsSeen == qint64(Number) - 1)
-        return strText.mid(pieceStart);
-    return QStringLiteral("0");
+    const qsizetype pieceEnd = strText.indexOf(separator, pieceStart);
+    return pieceEnd < 0 ? strText.mid(pieceStart) : strText.mid(pieceStart, pieceEnd - pieceStart);
 }
 
 } // namespace lxp

@@ -1,0 +1,57 @@
+#include "shell/clslibtext.h"
+#include "shell/clsregistry.h"
+#include "shell/modlxplang.h"
+#include "shell/modprogmain.h"
+#include "shell/sharedstate.h"
+#include "shell/window.h"
+#include "support/testseam.h"
+
+#include <QTest>
+
+using namespace lxp;
+
+// One screen-text lookup reads the stored help language, fetches the whole list
+// again and cuts the entry out of it.
+class BenchScreenText : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestSeam> seam;
+
+private slots:
+    void initTestCase()
+    {
+        seam = std::make_unique<TestSeam>();
+        StartUp();
+        shared().objREGISTRY->StringSave(kCurrentUserKey, shared().strREGBASEKEY + kSettingsKeyName,
+                                         "HELP", "KOREAN");
+    }
+    void cleanupTestCase()
+    {
+        windows().clear();
+        seam.reset();
+    }
+
+    void screenTextLoad_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::newRow("first used entry") << 8;
+        QTest::newRow("last entry") << 51;
+    }
+    void screenTextLoad()
+    {
+        QFETCH(int, entry);
+        QString text;
+        QBENCHMARK { text = ScreenTextLoad(entry); }
+        QVERIFY(text != "0");
+    }
+
+    void stringPieceAlone()
+    {
+        const QString list = shared().strHELPTEXTS;
+        QString text;
+        QBENCHMARK { text = clsLIBTEXT::StringPiece(list, "|", 51); }
+        QVERIFY(!text.isEmpty());
+    }
+};
+
+QTEST_MAIN(BenchScreenText)
+#include "bench_screentext.moc"
