@@ -30,7 +30,8 @@ def face_svg(w, h, state, th, content_fn=None, radius=10, opaque=True, uid="f",
         top, bottom = shade(top, 0.6), shade(bottom, 0.35)
         rim = "#FFC93C"
     elif state == "PRESSED":
-        top, bottom = shade(bottom, -0.04), shade(bottom, -0.12)
+        # darker, but light enough for a dark caption: the sinking shows the press
+        top, bottom = shade(bottom, -0.01), shade(bottom, -0.045)
         border = shade(border, -0.12)
         rim = None
     elif state == "DISABLED":
@@ -47,8 +48,8 @@ def face_svg(w, h, state, th, content_fn=None, radius=10, opaque=True, uid="f",
             f'<stop offset="0" stop-color="{top}"/><stop offset="1" stop-color="{bottom}"/>'
             f'</linearGradient>'
             f'<linearGradient id="{uid}s" x1="0" y1="0" x2="0" y2="1">'
-            f'<stop offset="0" stop-color="#000" stop-opacity="0.24"/>'
-            f'<stop offset="0.3" stop-color="#000" stop-opacity="0"/></linearGradient>'
+            f'<stop offset="0" stop-color="#000" stop-opacity="0.22"/>'
+            f'<stop offset="0.22" stop-color="#000" stop-opacity="0"/></linearGradient>'
             f'<linearGradient id="{uid}w" x1="0" y1="0" x2="0" y2="1">'
             f'<stop offset="0" stop-color="#FFF" stop-opacity="0.85"/>'
             f'<stop offset="1" stop-color="#FFF" stop-opacity="0"/></linearGradient>')
