@@ -95,5 +95,10 @@ $C "$res/CURSOR/101.png" -scale 400% "$tmp/cursor.png"; icons+=("$tmp/cursor.png
 $M -label '%wx%h' -font "$REG" -pointsize 12 -background '#DDDDDD' -geometry +6+6 -tile 8x \
    "${icons[@]}" "$out/08-icon-cursor-about.png"
 
+# 5. mock-ups: the pictures placed together on their backgrounds, with sample texts
+python3 "$here/mockups.py" "$tmp"
+$M -label '%t' -font "$REG" -pointsize 14 -background '#DDDDDD' -geometry +8+8 -tile 2x \
+   "$tmp"/mock-*.png "$out/09-mockups.png"
+
 rm -rf "$tmp"
 ls "$out"
