@@ -152,4 +152,7 @@ def build(outputs):
         png = render_svg(fn(), os.path.join(WORK, "png", f"bg_{name}.png"), w, h, "bg_" + name)
         out = os.path.join(RES, "DIALOG", f"{name}.jpg")
         to_jpeg(png, out)
-        outputs.append((out, "lexipond-art", "window background " + name))
+        notes = "window background " + name
+        if name == "MAIN":
+            notes += "; the painted name in Comic Neue (comic-neue)"
+        outputs.append((out, "lexipond-art", notes))

@@ -1,6 +1,6 @@
 """The shared button faces of the resource table ("BTN", "BTNSPEAKER")."""
 import os
-from .common import RES, WORK, svg_doc, render_svg, to_bmp24, to_png, grey, text, CAPTION_RED
+from .common import RES, WORK, FACE_WORDS, svg_doc, render_svg, to_bmp24, to_png, grey
 from .faces import face_svg, theme, STATES
 
 BTN_W, BTN_H = 140, 39
@@ -31,7 +31,7 @@ def build(outputs):
                          os.path.join(WORK, "png", f"BTN{st}.png"), BTN_W, BTN_H, f"BTN{st}")
         out = os.path.join(bmp_dir, f"BTN{st}.bmp")
         to_bmp24(png, out)
-        outputs.append((out, "lexipond-art", "wide button face " + st.lower()))
+        outputs.append((out, "lexipond-art", "wide button face (BTN), " + FACE_WORDS[st]))
     for st in STATES:
         defs, body = face_svg(SPK_W, SPK_H, st, SPK_THEME, content_fn=speaker, radius=11,
                               uid="s")
@@ -45,4 +45,4 @@ def build(outputs):
         else:
             out = os.path.join(bmp_dir, f"BTNSPEAKER{st}.bmp")
             to_bmp24(png, out)
-        outputs.append((out, "lexipond-art", "speaker button face " + st.lower()))
+        outputs.append((out, "lexipond-art", "speaker button face (BTNSPEAKER), " + FACE_WORDS[st]))

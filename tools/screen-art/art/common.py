@@ -138,3 +138,6 @@ def text(x, y, s, size, fill, weight=700, anchor="middle", family=FONT, extra=""
     s = s.replace("&", "&amp;").replace("<", "&lt;")
     return (f'<text x="{x}" y="{y}" font-family="{family}" font-size="{size}" '
             f'font-weight="{weight}" fill="{fill}" text-anchor="{anchor}" {extra}>{s}</text>')
+
+
+FACE_WORDS = {"NORMAL": "normal", "HL": "highlighted", "PRESSED": "pressed", "DISABLED": "disabled"}

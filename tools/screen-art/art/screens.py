@@ -1,6 +1,6 @@
 """Pictures that screens keep for themselves (resources/screens/<window>/)."""
 import os
-from .common import (RES, WORK, HUES, FONT, FONT_KR, CONVERT, svg_doc, render_svg, run,
+from .common import (RES, WORK, HUES, FONT, FONT_KR, CONVERT, FACE_WORDS, svg_doc, render_svg, run,
                      text, shade, grey, ensure_dir)
 from .faces import face_svg, STATES
 from .drawings import logo, star, sparkle
@@ -75,7 +75,7 @@ def letters(outputs):
             defs, body = face_svg(w, h, st, th, content, radius=11, opaque=False,
                                   uid=f"l{i}{st[0]}", lip=3)
             save_face("letters", f"btnpLETTERS_{L}_{st}", w, h, defs, body, outputs,
-                      "lexipond-art", f"letter {L} button, {st.lower()}; letter in Comic Neue")
+                      "comic-neue", f"letter button {L}, {FACE_WORDS[st]}; tile lexipond-art")
 
 
 # --- frmLESSPCWD/: 26 round letter buttons showing the capital and the small letter -----
@@ -92,8 +92,8 @@ def round_letters(outputs):
             defs, body = face_svg(w, h, st, th, content, opaque=False, uid=f"r{i}{st[0]}",
                                   lip=2, circle=True)
             save_face("frmLESSPCWD", f"btnpLETTER_{L}_{st}", w, h, defs, body, outputs,
-                      "lexipond-art", f"round letter {L}{L.lower()} button, {st.lower()}; "
-                      "letters in Comic Neue")
+                      "comic-neue", f"round letter button {L}{L.lower()}, {FACE_WORDS[st]}; "
+                      "tile lexipond-art")
 
 
 # --- frmLESSWRDM/: the ten category buttons ------------------------------------------------
@@ -113,7 +113,7 @@ def categories(outputs):
             defs, body = face_svg(w, h, st, th, content, radius=16, opaque=False,
                                   uid=f"c{tag}{st[0]}", lip=4)
             save_face("frmLESSWRDM", f"btnpPICWORD1_{tag}_{st}", w, h, defs, body, outputs,
-                      "fluent-emoji", f"words menu category {tag} ({what}), {st.lower()}; "
+                      "fluent-emoji", f"words menu category {tag} ({what}), {FACE_WORDS[st]}; "
                       "tile lexipond-art")
 
 
@@ -193,6 +193,9 @@ MENU = {
 }
 
 
+TEXT_IN_MENU = ("ALPHABET", "WORDS", "PICANDWORDS", "WRITEALONG")
+
+
 def main_menu(outputs):
     w, h = 150, 112
     for name, (fn, hue, source, what) in MENU.items():
@@ -202,9 +205,9 @@ def main_menu(outputs):
                 return f'<g transform="translate(0,{dy})">{fn(state)}</g>'
             defs, body = face_svg(w, h, st, th, content, radius=20, opaque=False,
                                   uid=f"m{name}{st[0]}", lip=5)
-            notes = f"main menu lesson button {name}: {what}, {st.lower()}"
-            if source == "fluent-emoji":
-                notes += "; drawing lexipond-art"
+            notes = f"main menu lesson button {name}: {what}, {FACE_WORDS[st]}"
+            notes += ("; drawing lexipond-art" if source == "fluent-emoji" else "")
+            notes += ("; letters in Comic Neue (comic-neue)" if name in TEXT_IN_MENU else "")
             save_face("frmMAINMENU", f"btnp{name}_{st}", w, h, defs, body, outputs, source, notes)
 
 
@@ -274,7 +277,8 @@ def language(outputs):
             defs, body = face_svg(w, h, st, th, content, radius=16, opaque=False,
                                   uid=f"g{name}{st[0]}", lip=4)
             save_face("frmLANGUAGE", f"btnp{name}_{st}", w, h, defs, body, outputs, source,
-                      f"language option {name}: {what}, {st.lower()}")
+                      f"language option {name}: {what}, {FACE_WORDS[st]}"
+                      + ("" if source == "lexipond-art" else "; bubble lexipond-art"))
 
 
 # --- frmABOUTLXP/ -------------------------------------------------------------------------
