@@ -1,0 +1,5 @@
+#!/bin/sh
+# Writes the six lesson content tables into resources/DATA/ from the sources in this folder.
+# Needs only python3; nothing to install.
+set -eu
+exec python3 "$(dirname "$0")/make-tables.py"
