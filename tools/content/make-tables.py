@@ -67,6 +67,13 @@ def read_letters():
     return entries
 
 
+def check_sentences(entries):
+    for _, name, sentences in entries:
+        for sentence in sentences:
+            if not sentence[:1].isupper() or not sentence.endswith(".") or "  " in sentence:
+                raise SourceError(f"letters.tsv: {name}: not a plain sentence: {sentence!r}")
+
+
 def americanised(text):
     for british, american in AMERICAN_SPELLINGS:
         text = text.replace(british, american)
@@ -142,6 +149,7 @@ def check_lines(name, lines):
 def build():
     blocks = read_categories()
     entries = read_letters()
+    check_sentences(entries)
     eng_inf, eng_names = letter_table(entries, "ENG")
     us_inf, us_names = letter_table(entries, "US")
     tables = {
