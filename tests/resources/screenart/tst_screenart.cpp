@@ -274,6 +274,8 @@ private slots:
         const int mask = offset + 40 + 8 + 32 * 4;
         const int topRow = mask + 31 * 4;
         QVERIFY(!(quint8(cur[topRow + 6 / 8]) & (0x80 >> (6 % 8))));
+        // and the platform's picture loader (its icon reader) reads it
+        QCOMPARE(decode(cur).size(), QSize(32, 32));
     }
 
     void cursorPictureMatchesTheCursorFile()
@@ -324,6 +326,18 @@ private slots:
         }
         const QSet<QPair<int, int>> expected = {{16, 8}, {32, 8}, {48, 8}, {16, 32}, {32, 32}, {48, 32}};
         QCOMPARE(found, expected);
+        // the platform's picture loader reads every image of it
+        QBuffer buffer;
+        buffer.setData(ico);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "ico");
+        QCOMPARE(reader.imageCount(), 6);
+        for (int i = 0; i < 6; ++i) {
+            QVERIFY(reader.jumpToImage(i));
+            const QImage image = reader.read();
+            QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+            QVERIFY(QList<int>({16, 32, 48}).contains(image.width()));
+        }
     }
 
     void iconPicturesForTheDesktop_data()
