@@ -9,7 +9,8 @@ beside this script:
                   the colour/flavour spellings changed
 
 Every table is ASCII with CR LF after every line. The script refuses to write
-anything when a source breaks one of the rules of the table text form.
+anything when a source breaks one of the rules of the table text form. With --check
+it writes nothing and fails when a shipped table differs from what it would write.
 """
 
 import pathlib
@@ -169,6 +170,12 @@ def main():
     except SourceError as error:
         print(f"make-tables: {error}", file=sys.stderr)
         return 1
+    if "--check" in sys.argv[1:]:
+        stale = [n for n, data in tables.items() if not (OUT / f"{n}.txt").is_file()
+                 or (OUT / f"{n}.txt").read_bytes() != data]
+        for name in stale:
+            print(f"make-tables: resources/DATA/{name}.txt differs from its source", file=sys.stderr)
+        return 1 if stale else 0
     OUT.mkdir(parents=True, exist_ok=True)
     for name, data in tables.items():
         (OUT / f"{name}.txt").write_bytes(data)
