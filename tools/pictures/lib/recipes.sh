@@ -1,0 +1,148 @@
+# The recipes of words.tsv. Each writes the picture of one word to $OUT.
+
+# e CODE|FILE [SIZE]: one 3D emoji (or a prepared picture) on the standard background.
+e() {
+  local f=$1
+  [ -f "$f" ] || f=$(emoji "$1")
+  tile "$OUT" "$f" "${2:-190}"
+}
+
+# Several layers on the standard background.
+group() { picture "$OUT" "$(drawing bg-tile)" "$@"; }
+
+# Plurals and pairs
+r_AUBERGINE() { e 1f346; }
+r_EGGPLANT() { e 1f346; }
+r_CHILLI() { e 1f336; }
+r_CHILI() { e 1f336; }
+r_FOOTBALL() { e 26bd 180; }
+r_SOCCER() { e 26bd 180; }
+r_UNDERGROUND() { e 1f687; }
+r_SUBWAY() { e 1f687; }
+r_OCEAN() { picture "$OUT" "$(drawing bg-sky)" "$(emoji 1f30a) 200 0 8"; }
+r_AIRPLANE() { e 1f6e9; }
+r_JET() {
+  picture "$OUT" "$(drawing bg-sky)" \
+    "$(emoji 2601) 70 -100 -60 flat" "$(emoji 2601) 55 105 62 flat" "$(emoji 2708) 185 0 0"
+}
+r_JEWELLERY() { group "$(emoji 1f48e) 120 52 30" "$(emoji 1f48d) 150 -45 -8"; }
+r_JEWELRY() { r_JEWELLERY; }
+r_KITTEN() { group "$(emoji 1f9f6) 95 78 45" "$(emoji 1f431) 150 -32 -8"; }
+
+# Colour words
+r_BLACKSHOE() {
+  e "$(hues "$(emoji 1f45e)" blackshoe "hx" "sx*0.1" "lx*0.32")" 200
+}
+r_BROWNBAG() { e "$(hues "$(emoji 1f45c)" brownbag "0.07" "min(1,sx*0.9+0.2)" "lx*0.5")" 190; }
+r_GUITAR() { e "$(hues "$(emoji 1f3b8)" guitar "(hx>0.8||hx<0.05) ? 0.07 : hx" "sx*0.85" "(hx>0.8||hx<0.05) ? lx*0.85 : lx")"; }
+r_REDGUITAR() { e "$(hues "$(emoji 1f3b8)" redguitar "(hx>0.8||hx<0.05) ? 0.995 : hx" "(hx>0.8||hx<0.05) ? min(1,sx*1.2) : sx")"; }
+r_REDTELEPHONE() { e "$(hues "$(emoji 260e)" redphone "(hx>0.8||hx<0.05) ? 0.995 : hx" "(hx>0.8||hx<0.05) ? min(1,sx*1.2) : sx")" 185; }
+r_WHITECUP() { e "$(hues "$(emoji 2615)" whitecup "hx" "(hx>0.6 && hx<0.85) ? sx*0.1 : sx" "(hx>0.6 && hx<0.85) ? min(1,lx*1.08) : lx")"; }
+r_WHITEFLOWERS() {
+  local f
+  f=$(hues "$(emoji 1f33c)" whiteflower "hx" "(hx>0.6 && hx<0.9) ? sx*0.05 : sx" "(hx>0.6 && hx<0.9) ? min(1,lx*1.06) : lx")
+  group "$f 130 -80 8" "$f 130 80 8" "$f 160 0 -4"
+}
+r_PINKFLOWERS() { local f; f=$(emoji 1f337); group "$f 130 -78 10" "$f 130 78 10" "$f 165 0 -4"; }
+r_YELLOWFLOWERS() { local f; f=$(emoji 1f33b); group "$f 130 -80 10" "$f 130 80 10" "$f 165 0 -4"; }
+r_VIOLETFLOWERS() { local f; f=$(emoji 1fabb); group "$f 150 -55 6" "$f 180 30 -2"; }
+r_ORANGEFLOWER() {
+  e "$(hues "$(emoji 1f33a)" orangeflower "(hx>0.75||hx<0.05) ? 0.07 : hx" "(hx>0.75||hx<0.05) ? 1 : sx" "(hx>0.75||hx<0.05) ? lx*0.85 : lx")"
+}
+r_YELLOWBALLOONS() {
+  local f
+  f=$(hues "$(emoji 1f388)" yellowballoon "(hx>0.85||hx<0.05) ? 0.14 : hx" "sx" "(hx>0.85||hx<0.05) ? min(0.75,lx*1.35) : lx")
+  group "$f 150 -70 8" "$f 150 70 12" "$f 170 0 -10"
+}
+r_ROCK() { e "$(hues "$(emoji 1faa8)" rock "0.08" "0.16" "lx*0.62")" 185; }
+r_LIME() {
+  local whole
+  whole=$(hues "$(emoji 1f34b)" lime "hx<0.25 ? 0.25 : hx" "hx<0.25 ? sx*0.7 : sx" "hx<0.25 ? lx*0.62 : lx")
+  group "$whole 170 -45 -8" "$(icon lime) 125 70 40"
+}
+r_MUSHROOM() { group "$(icon brown-mushroom) 135 -62 20" "$(icon brown-mushroom) 175 38 -6"; }
+r_TORTOISE() {
+  picture "$OUT" "$(drawing bg-grass)" \
+    "$(hues "$(emoji 1f422)" tortoise "0.085" "sx*0.55" "lx*0.8") 210 0 10"
+}
+r_TURTLE() { picture "$OUT" "$(drawing bg-underwater)" "$(prep "$(emoji 1f422)" turtle -background none -rotate -12) 220 0 0"; }
+r_WALLABY() {
+  picture "$OUT" "$(drawing bg-grass)" \
+    "$(hues "$(emoji 1f998)" wallaby "hx" "sx*0.35" "lx*0.8") 175 -10 8"
+}
+
+# Scenes
+r_AUTUMN() {
+  local tree leaf1 leaf2
+  tree=$(hues "$(emoji 1f333)" autumntree "(hx>0.15 && hx<0.5) ? 0.08 : hx" "(hx>0.15 && hx<0.5) ? min(1,sx*1.8) : sx" "lx")
+  leaf1=$(emoji 1f342)
+  leaf2=$(hues "$(emoji 1f341)" autumnleaf "(hx>0.75||hx<0.05) ? 0.03 : hx")
+  picture "$OUT" "$(drawing bg-autumn)" "$tree 190 -20 -12" \
+    "$leaf1 55 95 -40" "$leaf2 45 -110 -30" "$leaf1 48 -95 70" "$leaf2 50 85 70" "$leaf1 40 120 20"
+}
+r_SUMMER() { picture "$OUT" "$(drawing bg-beach)" "$(emoji 2600) 95 -90 -50 flat" "$(emoji 1f3d6) 160 40 25"; }
+r_WINTER() {
+  picture "$OUT" "$(drawing bg-winter)" "$(emoji 1f3d4) 150 70 -25 flat" "$(emoji 1f332) 90 -100 25" \
+    "$(emoji 2603) 165 -15 15"
+}
+r_STORM() {
+  picture "$OUT" "$(drawing bg-storm)" "$(emoji 1f327) 120 -70 -35" "$(emoji 26c8) 175 30 0"
+}
+r_LIGHTNING() {
+  local cloud
+  cloud=$(hues "$(emoji 2601)" darkcloud "0.62" "0.12" "lx*0.62")
+  picture "$OUT" "$(drawing bg-lightning)" "$cloud 150 10 -62 flat"
+}
+r_WIND() {
+  local leaf
+  leaf=$(emoji 1f343)
+  picture "$OUT" "$(drawing bg-sky)" "$(emoji 1f32c) 120 -85 0" "$(drawing gusts) 300 10 0 flat" \
+    "$leaf 55 100 -60" "$(prep "$leaf" leaf2 -background none -rotate 40) 55 115 45"
+}
+r_ZOO() {
+  picture "$OUT" "$(drawing bg-zoo)" "$(emoji 1f992) 170 -75 -15" "$(emoji 1f993) 120 85 18" \
+    "$(emoji 1f418) 130 5 22" "$(drawing fence) 300 0 0 flat"
+}
+r_BLUESEA() { picture "$OUT" "$(drawing bg-bluesea)"; }
+r_COAST() { picture "$OUT" "$(drawing bg-coast)"; }
+
+# Our own drawings, for things that no emoji shows
+d() { tile "$OUT" "$(prep "$(drawing "$1" 400 400)" "trim-$1" -trim +repage)" "${2:-195}"; }
+r_BLACKBERRY() { d blackberry; }
+r_COURGETTE() { d courgette 215; }
+r_ZUCCHINI() { d courgette 215; }
+r_RADISH() { d radish; }
+r_WHISTLE() { d whistle; }
+r_ZIP() { d zip 205; }
+r_YOGHURT() { d yoghurt; }
+r_EMU() { d emu 205; }
+r_KOOKABURRA() { d kookaburra 205; }
+r_QUAIL() { d quail; }
+r_IBIS() { d ibis 205; }
+r_QUOKKA() { d quokka; }
+r_HYENA() { d hyena 205; }
+r_IGUANA() { d iguana 210; }
+r_MANDOLIN() { d mandolin 205; }
+r_RECORDER() { d recorder 205; }
+r_XYLOPHONE() { d xylophone 210; }
+r_PUMPKIN() { d pumpkin; }
+r_DIVING() {
+  picture "$OUT" "$(drawing bg-underwater)" "$(drawing diver 400 400) 215 -5 -8" \
+    "$(emoji 1f420) 55 110 55" "$(emoji 1fab8) 70 -110 70"
+}
+r_FROST() {
+  local leaf rime
+  leaf=$(hues "$(emoji 1f341)" frostleaf "(hx>0.75||hx<0.05) ? 0.02 : hx" "sx*0.8" "min(1,lx*1.1)")
+  # white rime: the leaf's outline grown a little, with frost crystals over the leaf
+  rime=$(prep "$leaf" rime -alpha extract -morphology Dilate Disk:4 -blur 0x1.5 \
+    \( +clone -fill white -colorize 100 \) +swap -alpha off -compose CopyOpacity -composite)
+  local speck
+  speck=$(prep "$leaf" speck \( +clone -alpha extract \) \( +clone +noise Random -channel G -separate +channel \
+    -threshold 80% \) -delete 0 -compose Multiply -composite \
+    \( +clone -fill white -colorize 100 \) +swap -alpha off -compose CopyOpacity -composite)
+  picture "$OUT" "$(drawing bg-frost)" "$rime 185 0 0" "$leaf 175 0 0 flat" "$speck 175 0 0 flat" \
+    "$(emoji 2744) 40 -110 -70 flat" "$(emoji 2744) 30 112 60 flat" "$(emoji 2744) 26 110 -75 flat"
+}
+r_FLUTE() { e 1fa88; }
+r_XRAY() { e 1fa7b 185; }
+r_JAGUAR() { e 1f406; }
