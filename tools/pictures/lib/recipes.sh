@@ -63,7 +63,7 @@ r_LIME() {
 r_MUSHROOM() { group "$(icon brown-mushroom) 135 -62 20" "$(icon brown-mushroom) 175 38 -6"; }
 r_TORTOISE() {
   picture "$OUT" "$(drawing bg-grass)" \
-    "$(hues "$(emoji 1f422)" tortoise "0.085" "sx*0.55" "lx*0.8") 210 0 10"
+    "$(hues "$(emoji 1f422)" tortoise "0.085" "sx*0.55" "lx*0.8") 195 0 -4"
 }
 r_TURTLE() { picture "$OUT" "$(drawing bg-underwater)" "$(prep "$(emoji 1f422)" turtle -background none -rotate -12) 220 0 0"; }
 r_WALLABY() {
@@ -107,23 +107,23 @@ r_BLUESEA() { picture "$OUT" "$(drawing bg-bluesea)"; }
 r_COAST() { picture "$OUT" "$(drawing bg-coast)"; }
 
 # Our own drawings, for things that no emoji shows
-d() { tile "$OUT" "$(prep "$(drawing "$1" 400 400)" "trim-$1" -trim +repage)" "${2:-195}"; }
+d() { tile "$OUT" "$(prep "$(drawing "$1" 400 400)" "trim-$1" -trim +repage)" "${2:-185}"; }
 r_BLACKBERRY() { d blackberry; }
-r_COURGETTE() { d courgette 215; }
-r_ZUCCHINI() { d courgette 215; }
+r_COURGETTE() { d courgette 200; }
+r_ZUCCHINI() { d courgette 200; }
 r_RADISH() { d radish; }
-r_WHISTLE() { d whistle; }
-r_ZIP() { d zip 205; }
+r_WHISTLE() { d whistle 175; }
+r_ZIP() { d zip 172; }
 r_YOGHURT() { d yoghurt; }
-r_EMU() { d emu 205; }
-r_KOOKABURRA() { d kookaburra 205; }
+r_EMU() { d emu 190; }
+r_KOOKABURRA() { d kookaburra 195; }
 r_QUAIL() { d quail; }
-r_IBIS() { d ibis 205; }
+r_IBIS() { d ibis 190; }
 r_QUOKKA() { d quokka; }
-r_HYENA() { d hyena 205; }
+r_HYENA() { d hyena 200; }
 r_IGUANA() { d iguana 210; }
-r_MANDOLIN() { d mandolin 205; }
-r_RECORDER() { d recorder 205; }
+r_MANDOLIN() { d mandolin 195; }
+r_RECORDER() { d recorder 188; }
 r_XYLOPHONE() { d xylophone 210; }
 r_PUMPKIN() { d pumpkin; }
 r_DIVING() {
@@ -138,11 +138,28 @@ r_FROST() {
     \( +clone -fill white -colorize 100 \) +swap -alpha off -compose CopyOpacity -composite)
   local speck
   speck=$(prep "$leaf" speck \( +clone -alpha extract \) \( +clone +noise Random -channel G -separate +channel \
-    -threshold 80% \) -delete 0 -compose Multiply -composite \
+    -threshold 86% \) -delete 0 -compose Multiply -composite \
     \( +clone -fill white -colorize 100 \) +swap -alpha off -compose CopyOpacity -composite)
   picture "$OUT" "$(drawing bg-frost)" "$rime 185 0 0" "$leaf 175 0 0 flat" "$speck 175 0 0 flat" \
     "$(emoji 2744) 40 -110 -70 flat" "$(emoji 2744) 30 112 60 flat" "$(emoji 2744) 26 110 -75 flat"
 }
 r_FLUTE() { e 1fa88; }
+r_CLOUD() { picture "$OUT" "$(drawing bg-sky)" "$(emoji 2601) 200 0 0"; }
+r_GREENFROG() { e "$(hues "$(emoji 1f438)" greenfrog "(hx>0.3 && hx<0.5) ? 0.31 : hx")"; }
 r_XRAY() { e 1fa7b 185; }
-r_JAGUAR() { e 1f406; }
+# The emoji leopard's plain spots are painted over in its coat colour, then a
+# jaguar's rosettes (our drawing) are laid on the coat.
+r_JAGUAR() {
+  local src out=$TMP/jaguar.png
+  src=$(emoji 1f406)
+  "$IM" "$src" -write mpr:cat +delete \
+    \( mpr:cat -alpha off -colorspace HSL -channel B -separate +channel -negate -threshold 58% \
+       -fill black -draw "rectangle 0,0 72,255" -draw "rectangle 206,0 255,255" -draw "rectangle 0,186 255,255" \
+       \( mpr:cat -alpha extract -morphology Erode Disk:2 -threshold 50% \) -compose Multiply -composite \
+       -morphology Dilate Disk:2 -blur 0x1 -write mpr:spots +delete \) \
+    mpr:cat \
+    \( -size 256x256 xc:'#F6A437' mpr:spots -alpha off -compose CopyOpacity -composite \) -compose Over -composite \
+    \( "$(drawing rosettes 256 256)" mpr:cat -compose DstIn -composite \) \
+    -compose Over -composite "$out"
+  e "$out" 215
+}
