@@ -52,7 +52,7 @@ void Window::Show()
         return;
     m_screen->show();
     m_screen->raise();
-    if (m_kind != Kind::Child)
+    if (m_kind != Kind::Child && m_kind != Kind::Popup)
         m_screen->activateWindow();
 }
 

@@ -21,6 +21,7 @@ public:
         TopLevel, // the main window
         Child,    // a screen inside the main window
         Dialog,   // a separate window, shown modally and owned by the main window
+        Popup,    // a frameless window of its own that never takes the focus (the tooltip)
     };
 
     Window(const QString& name, Kind kind);

@@ -1,3 +1,4 @@
+#include "controls/frmtooltip.h"
 #include "shell/frmmainmenu.h"
 #include "shell/mdiprogmain.h"
 #include "shell/window.h"
@@ -15,6 +16,7 @@ void defineProgramWindows(WindowRegistry& registry)
 {
     defineWindow<mdiPROGMAIN>(registry);
     defineWindow<frmMAINMENU>(registry);
+    defineWindow<frmTOOLTIP>(registry);
 }
 
 } // namespace lxp

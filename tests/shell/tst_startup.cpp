@@ -145,8 +145,9 @@ private slots:
             QFile f(seam.settingsPath);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         }();
-        defineNotingWindows();
         StartUp();
+        // (after the start-up, which declares the program's own windows)
+        defineNotingWindows();
         // Open every listed window but the About box (never opened: left alone).
         for (const QString& name : mdiPROGMAIN::ShutdownOrder())
             if (name != "frmABOUTLXP")

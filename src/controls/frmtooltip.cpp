@@ -1,0 +1,282 @@
+#include "controls/frmtooltip.h"
+
+#include "controls/pointerpos.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QToolTip>
+
+namespace lxp {
+
+namespace {
+
+// A timer that is already running keeps its count; only a stopped one starts anew.
+void switchOn(QTimer* timer)
+{
+    if (timer && !timer->isActive())
+        timer->start();
+}
+
+// Starts the count anew.
+void restart(QTimer* timer)
+{
+    if (!timer)
+        return;
+    timer->stop();
+    timer->start();
+}
+
+// The tip's one line of text; the pointer moving onto it closes the tip.
+class TipLabel : public QLabel {
+public:
+    TipLabel(QWidget* parent, std::function<void()> onPointer)
+        : QLabel(parent), m_onPointer(std::move(onPointer))
+    {
+        setMouseTracking(true);
+    }
+
+protected:
+    void mouseMoveEvent(QMouseEvent*) override { m_onPointer(); }
+
+private:
+    std::function<void()> m_onPointer;
+};
+
+} // namespace
+
+// The tip's borderless window: tooltip colours, a one-pixel frame, and closing when
+// the pointer comes onto it.
+class TipSurface : public QWidget {
+public:
+    explicit TipSurface(frmTOOLTIP* tip)
+        : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint), m_tip(tip)
+    {
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setFocusPolicy(Qt::NoFocus);
+        setMouseTracking(true);
+        setPalette(QToolTip::palette());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::ToolTipBase));
+        painter.setPen(QPen(palette().color(QPalette::ToolTipText), 0));
+        painter.drawRect(0, 0, width() - 1, height() - 1);
+    }
+    void mouseMoveEvent(QMouseEvent*) override { m_tip->pointerOverTip(false); }
+
+private:
+    frmTOOLTIP* m_tip;
+};
+
+frmTOOLTIP::frmTOOLTIP() : Window(QLatin1String(kName), Kind::Popup) {}
+
+frmTOOLTIP::~frmTOOLTIP() = default;
+
+frmTOOLTIP* frmTOOLTIP::instance()
+{
+    return windows().get<frmTOOLTIP>();
+}
+
+void frmTOOLTIP::setIntervals(int startMs, int showMs, int watchMs)
+{
+    m_startInterval = startMs;
+    m_showInterval = showMs;
+    m_watchInterval = watchMs;
+}
+
+QWidget* frmTOOLTIP::CreateScreen()
+{
+    auto* surface = new TipSurface(this);
+
+    auto* label = new TipLabel(surface, [this] { pointerOverTip(true); });
+    label->setObjectName(QStringLiteral("lblTIP"));
+    label->setTextFormat(Qt::PlainText);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(8.25);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QToolTip::palette().color(QPalette::ToolTipText));
+    label->setPalette(palette);
+    m_lblTip = label;
+
+    auto makeTimer = [surface](const char* name, int interval) {
+        auto* timer = new QTimer(surface);
+        timer->setObjectName(QLatin1String(name));
+        timer->setInterval(interval);
+        return timer;
+    };
+    m_tmrStart = makeTimer("tmrSTART", m_startInterval);
+    m_tmrShow = makeTimer("tmrSHOW", m_showInterval);
+    m_tmrParent = makeTimer("tmrPARENT", m_watchInterval);
+    connect(m_tmrStart, &QTimer::timeout, this, &frmTOOLTIP::tmrSTART_Timer);
+    connect(m_tmrShow, &QTimer::timeout, this, &frmTOOLTIP::tmrSHOW_Timer);
+    connect(m_tmrParent, &QTimer::timeout, this, &frmTOOLTIP::tmrPARENT_Timer);
+    return surface;
+}
+
+void frmTOOLTIP::Form_Load()
+{
+    setMargin(kDefaultMargin);
+    sizeLabel();
+    m_tmrParent->start();
+}
+
+void frmTOOLTIP::Form_QueryUnload(bool& cancel)
+{
+    if (!m_closeAllowed)
+        cancel = true;
+}
+
+void frmTOOLTIP::Form_Unload()
+{
+    for (QTimer* timer : {m_tmrStart.data(), m_tmrShow.data(), m_tmrParent.data()}) {
+        if (timer)
+            timer->stop();
+    }
+    // The screen goes later; nothing may reach its elements from now on.
+    m_lblTip = nullptr;
+    m_tmrStart = nullptr;
+    m_tmrShow = nullptr;
+    m_tmrParent = nullptr;
+}
+
+// ---- Operations ---------------------------------------------------------------------
+
+void frmTOOLTIP::CreateTip(QWidget* owner)
+{
+    m_owner = owner;
+}
+
+void frmTOOLTIP::DestroyTip()
+{
+    if (m_lblTip)
+        m_lblTip->clear();
+    m_closeAllowed = true;
+    Unload();
+}
+
+void frmTOOLTIP::setText(const QString& text)
+{
+    Load();
+    if (!m_lblTip)
+        return;
+    if (m_lblTip->text() != text) {
+        m_lblTip->setText(text);
+        sizeLabel();
+        restart(m_tmrShow);
+    }
+    TIPPLACE();
+}
+
+QString frmTOOLTIP::text() const
+{
+    return m_lblTip ? m_lblTip->text() : QString();
+}
+
+void frmTOOLTIP::setMargin(int pixels)
+{
+    m_margin = pixels;
+    if (m_lblTip)
+        m_lblTip->move(pixels, pixels);
+}
+
+bool frmTOOLTIP::isTipVisible() const
+{
+    return screen() && screen()->isVisible();
+}
+
+void frmTOOLTIP::ShowTip()
+{
+    if (!screen() || isTipVisible() || !m_lblTip || m_lblTip->text().isEmpty())
+        return;
+    TIPPLACE();
+    switchOn(m_tmrStart);
+}
+
+// ---- Placement and timers -------------------------------------------------------------
+
+void frmTOOLTIP::sizeLabel()
+{
+    if (m_lblTip)
+        m_lblTip->adjustSize();
+}
+
+void frmTOOLTIP::TIPPLACE()
+{
+    QWidget* surface = screen();
+    if (!surface || !m_lblTip)
+        return;
+    const QPoint pointer = PointerPos();
+    QRect place(pointer.x() + kOffsetX, pointer.y() + kOffsetY,
+                m_lblTip->width() + 2 * m_margin, m_lblTip->height() + 2 * m_margin);
+    // Near the right or bottom edge of the screen the tip is pulled back so that it
+    // ends at the edge. This holds for every placement, also the ones the watcher makes
+    // while the tip waits to show.
+    QScreen* display = QGuiApplication::screenAt(pointer);
+    if (!display)
+        display = QGuiApplication::primaryScreen();
+    if (display) {
+        const QRect area = display->geometry();
+        if (place.right() > area.right())
+            place.moveRight(area.right());
+        if (place.bottom() > area.bottom())
+            place.moveBottom(area.bottom());
+    }
+    surface->setGeometry(place);
+    restart(m_tmrShow);
+}
+
+void frmTOOLTIP::tmrSTART_Timer()
+{
+    if (QWidget* surface = screen()) {
+        surface->show();
+        surface->raise();
+    }
+    switchOn(m_tmrShow);
+    switchOn(m_tmrParent);
+    if (m_tmrStart)
+        m_tmrStart->stop();
+}
+
+void frmTOOLTIP::tmrSHOW_Timer()
+{
+    if (QWidget* surface = screen())
+        surface->hide();
+}
+
+void frmTOOLTIP::tmrPARENT_Timer()
+{
+    if (!isTipVisible())
+        TIPPLACE();
+    const QPoint pointer = PointerPos();
+    const QRect button = ownerRect();
+    // The right and bottom edges of the button count as inside.
+    const bool inside = !button.isNull() && pointer.x() >= button.left() &&
+                        pointer.x() <= button.left() + button.width() &&
+                        pointer.y() >= button.top() && pointer.y() <= button.top() + button.height();
+    if (!inside)
+        Unload();
+}
+
+QRect frmTOOLTIP::ownerRect() const
+{
+    if (!m_owner || !m_owner->isVisible())
+        return QRect();
+    return QRect(m_owner->mapToGlobal(QPoint(0, 0)), m_owner->size());
+}
+
+void frmTOOLTIP::pointerOverTip(bool overLabel)
+{
+    if (overLabel && m_lblTip) {
+        m_lblTip->clear();
+        restart(m_tmrShow);
+    }
+    Unload();
+}
+
+} // namespace lxp
