@@ -6,6 +6,6 @@ function(lxp_collect_resources out_var)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS RELATIVE ${root}
         ${root}/DATA/* ${root}/CUSTOM/* ${root}/WORDS/* ${root}/LETTERS/* ${root}/AUDIO/*
         ${root}/DIALOG/* ${root}/BITMAP/* ${root}/CURSOR/* ${root}/ICON/* ${root}/screens/*)
-    list(FILTER found EXCLUDE REGEX "(README|\\.md$|\\.gitkeep$)")
+    list(FILTER found EXCLUDE REGEX "(README|\\.md$|(^|/)\\.[^/]*$)")
     set(${out_var} ${found} PARENT_SCOPE)
 endfunction()
