@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <optional>
 
 namespace lxp {
 
@@ -11,9 +13,31 @@ class SoundOutput {
 public:
     virtual ~SoundOutput() = default;
     virtual void play(const QByteArray& wav) = 0;
+
+    // Nanoseconds from the start of the last play() to the moment its first samples
+    // were handed to the sound system; -1 when the last call played nothing.
+    virtual qint64 lastStartNs() const { return -1; }
 };
 
 // The platform's sound output (one per program run).
 SoundOutput& platformSoundOutput();
+
+// The playable part of a RIFF WAV image: uncompressed PCM, 8-bit unsigned or 16-bit
+// signed little-endian samples, one or two channels.
+struct WavSound {
+    int channels = 0;
+    int sampleRate = 0; // frames a second
+    int bitsPerSample = 0;
+    qsizetype dataOffset = 0; // where the samples begin in the image
+    qsizetype dataSize = 0;   // bytes of whole frames, possibly 0
+
+    int frameSize() const { return channels * bitsPerSample / 8; }
+    qint64 durationMs() const { return qint64(dataSize / frameSize()) * 1000 / sampleRate; }
+};
+
+// Reads the format and the place of the samples from a WAV image. The image is
+// untrusted: anything but a complete, well-formed PCM file of the kinds above gives
+// no result, and nothing is read outside `wav`.
+std::optional<WavSound> WavSoundRead(QByteArrayView wav);
 
 } // namespace lxp

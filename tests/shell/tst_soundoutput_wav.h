@@ -1,0 +1,83 @@
+#pragma once
+
+// Builders of WAV images for the sound tests and benchmarks.
+
+#include <QByteArray>
+#include <QList>
+#include <QtEndian>
+#include <cmath>
+
+namespace lxp::wavtest {
+
+inline QByteArray le16(quint16 v)
+{
+    QByteArray b(2, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+inline QByteArray le32(quint32 v)
+{
+    QByteArray b(4, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+// A chunk with its header; `declared` overrides the size written in the header.
+inline QByteArray chunk(const char* id, const QByteArray& body, qint64 declared = -1)
+{
+    QByteArray c = QByteArray(id, 4) + le32(quint32(declared < 0 ? body.size() : declared)) + body;
+    if (body.size() % 2)
+        c += '\0';
+    return c;
+}
+
+struct Format {
+    quint16 tag = 1;
+    quint16 channels = 1;
+    quint32 rate = 44100;
+    quint16 bits = 16;
+    int blockAlign = -1; // -1: channels * bits / 8
+};
+
+inline QByteArray fmtBody(const Format& f)
+{
+    const quint16 align = quint16(f.blockAlign < 0 ? f.channels * f.bits / 8 : f.blockAlign);
+    return le16(f.tag) + le16(f.channels) + le32(f.rate) + le32(f.rate * align) + le16(align) +
+           le16(f.bits);
+}
+
+inline QByteArray riff(const QByteArray& chunks)
+{
+    return "RIFF" + le32(quint32(4 + chunks.size())) + "WAVE" + chunks;
+}
+
+inline QByteArray wav(const Format& f, const QByteArray& samples)
+{
+    return riff(chunk("fmt ", fmtBody(f)) + chunk("data", samples));
+}
+
+// A 440 Hz tone of `ms` milliseconds at half scale.
+inline QByteArray toneSamples(const Format& f, int ms)
+{
+    const int frames = int(qint64(f.rate) * ms / 1000);
+    QByteArray samples;
+    samples.reserve(frames * f.channels * f.bits / 8);
+    for (int i = 0; i < frames; ++i) {
+        const double v = 0.5 * std::sin(2 * M_PI * 440.0 * i / f.rate);
+        for (int c = 0; c < f.channels; ++c) {
+            if (f.bits == 8)
+                samples += char(quint8(128 + std::lround(v * 127)));
+            else
+                samples += le16(quint16(qint16(std::lround(v * 32767))));
+        }
+    }
+    return samples;
+}
+
+inline QByteArray tone(const Format& f, int ms)
+{
+    return wav(f, toneSamples(f, ms));
+}
+
+} // namespace lxp::wavtest
