@@ -11,10 +11,11 @@ anim="$(cd "$here/../.." && pwd)/Animations"
 work="$here/work/sheets"
 frames="$here/work/frames"
 
-if ! command -v montage >/dev/null; then
+label_font=/usr/share/fonts/opentype/comic-neue/ComicNeue-Regular.otf
+if ! command -v montage >/dev/null || [ ! -f "$label_font" ]; then
   SUDO=""
   if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends imagemagick
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends imagemagick fonts-comic-neue
 fi
 
 rm -rf "$work" "$frames"
@@ -48,7 +49,7 @@ sheet() {  # sheet OUT SUFFIX PICK(first|last) LETTERS...
     local dir="$frames/${l}_${suffix}"
     if [ "$pick" = first ]; then tiles+=(-label "$l" "$dir/000.png"); else tiles+=(-label "$l" "$dir/$(last "$dir")"); fi
   done
-  montage "${tiles[@]}" -tile 7x -geometry +4+4 -background '#666666' -fill white -font DejaVu-Sans "$work/$out"
+  montage "${tiles[@]}" -tile 7x -geometry +4+4 -background '#666666' -fill white -font "$label_font" "$work/$out"
 }
 
 sheet finished-chr-upper.png chr_upper last "${capitals[@]}"
@@ -69,7 +70,7 @@ progress() {  # progress OUT SUFFIX LETTERS...
       tiles+=(-label "$l" "$dir/$(printf '%03d' $(( (n - 1) * k / 7 ))).png")
     done
   done
-  montage "${tiles[@]}" -tile 6x -geometry 110x110+2+2 -background '#666666' -fill white -font DejaVu-Sans "$work/$out"
+  montage "${tiles[@]}" -tile 6x -geometry 110x110+2+2 -background '#666666' -fill white -font "$label_font" "$work/$out"
 }
 progress progress-upper-1.png chr_upper "${capitals[@]:0:13}"
 progress progress-upper-2.png chr_upper "${capitals[@]:13}"

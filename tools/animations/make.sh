@@ -7,7 +7,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
 build="$here/work/build"
 
-packages=(cmake ninja-build g++ qt6-base-dev libgif-dev fonts-dejavu-core)
+packages=(cmake ninja-build g++ qt6-base-dev libgif-dev fonts-comic-neue)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

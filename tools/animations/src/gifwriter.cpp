@@ -13,13 +13,12 @@ struct Rect {
 
 // The smallest rectangle holding every pixel where the two frames differ;
 // empty when they are the same.
-Rect changedRect(const std::vector<unsigned char> &a, const std::vector<unsigned char> &b, int width,
-                 int height)
-{
+Rect changedRect(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b,
+                 int width, int height) {
     int left = width, right = -1, top = height, bottom = -1;
     for (int y = 0; y < height; ++y) {
-        const unsigned char *ra = a.data() + size_t(y) * width;
-        const unsigned char *rb = b.data() + size_t(y) * width;
+        const unsigned char* ra = a.data() + size_t(y) * width;
+        const unsigned char* rb = b.data() + size_t(y) * width;
         for (int x = 0; x < width; ++x) {
             if (ra[x] == rb[x])
                 continue;
@@ -34,15 +33,13 @@ Rect changedRect(const std::vector<unsigned char> &a, const std::vector<unsigned
     return {left, top, right - left + 1, bottom - top + 1};
 }
 
-}  // namespace
+} // namespace
 
-GifWriter::GifWriter(QList<QRgb> palette) : m_palette(std::move(palette))
-{
+GifWriter::GifWriter(QList<QRgb> palette) : m_palette(std::move(palette)) {
     m_palette.resize(std::min<qsizetype>(m_palette.size(), 256));
 }
 
-unsigned char GifWriter::indexOf(QRgb colour)
-{
+unsigned char GifWriter::indexOf(QRgb colour) {
     const auto cached = m_nearest.constFind(colour);
     if (cached != m_nearest.constEnd())
         return *cached;
@@ -63,8 +60,7 @@ unsigned char GifWriter::indexOf(QRgb colour)
     return static_cast<unsigned char>(best);
 }
 
-void GifWriter::addFrame(const QImage &frame, int delayCs)
-{
+void GifWriter::addFrame(const QImage& frame, int delayCs) {
     const QImage image = frame.convertToFormat(QImage::Format_RGB32);
     Frame f;
     f.width = image.width();
@@ -72,7 +68,7 @@ void GifWriter::addFrame(const QImage &frame, int delayCs)
     f.delayCs = delayCs;
     f.pixels.resize(size_t(f.width) * f.height);
     for (int y = 0; y < f.height; ++y) {
-        const QRgb *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < f.width; ++x)
             f.pixels[size_t(y) * f.width + x] = indexOf(row[x] | 0xff000000u);
     }
@@ -83,9 +79,8 @@ void GifWriter::addFrame(const QImage &frame, int delayCs)
     m_frames.append(std::move(f));
 }
 
-bool GifWriter::write(const QString &path, QString *error) const
-{
-    auto fail = [error](const QString &what) {
+bool GifWriter::write(const QString& path, QString* error) const {
+    auto fail = [error](const QString& what) {
         if (error)
             *error = what;
         return false;
@@ -94,47 +89,49 @@ bool GifWriter::write(const QString &path, QString *error) const
         return fail(QStringLiteral("no frames"));
 
     int gifError = 0;
-    GifFileType *gif = EGifOpenFileName(path.toLocal8Bit().constData(), false, &gifError);
+    GifFileType* gif = EGifOpenFileName(path.toLocal8Bit().constData(), false, &gifError);
     if (!gif)
-        return fail(QStringLiteral("cannot open %1: %2").arg(path, QString::fromUtf8(GifErrorString(gifError))));
+        return fail(QStringLiteral("cannot open %1: %2")
+                        .arg(path, QString::fromUtf8(GifErrorString(gifError))));
     EGifSetGifVersion(gif, true);
 
     std::vector<GifColorType> colours(256, GifColorType{0, 0, 0});
     for (int i = 0; i < m_palette.size(); ++i)
-        colours[i] = GifColorType{GifByteType(qRed(m_palette[i])), GifByteType(qGreen(m_palette[i])),
-                                  GifByteType(qBlue(m_palette[i]))};
-    ColorMapObject *map = GifMakeMapObject(256, colours.data());
-    const Frame &first = m_frames.first();
+        colours[i] =
+            GifColorType{GifByteType(qRed(m_palette[i])), GifByteType(qGreen(m_palette[i])),
+                         GifByteType(qBlue(m_palette[i]))};
+    ColorMapObject* map = GifMakeMapObject(256, colours.data());
+    const Frame& first = m_frames.first();
     bool ok = EGifPutScreenDesc(gif, first.width, first.height, 8, 0, map) == GIF_OK;
     GifFreeMapObject(map);
 
     // Loop forever: the application extension with a loop count of 0.
     static const GifByteType loopName[] = "NETSCAPE2.0";
     static const GifByteType loopForever[] = {1, 0, 0};
-    ok = ok && EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK
-         && EGifPutExtensionBlock(gif, 11, loopName) == GIF_OK
-         && EGifPutExtensionBlock(gif, 3, loopForever) == GIF_OK
-         && EGifPutExtensionTrailer(gif) == GIF_OK;
+    ok = ok && EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
+         EGifPutExtensionBlock(gif, 11, loopName) == GIF_OK &&
+         EGifPutExtensionBlock(gif, 3, loopForever) == GIF_OK &&
+         EGifPutExtensionTrailer(gif) == GIF_OK;
 
-    const std::vector<unsigned char> *previous = nullptr;
+    const std::vector<unsigned char>* previous = nullptr;
     std::vector<GifPixelType> row;
-    for (const Frame &frame : m_frames) {
+    for (const Frame& frame : m_frames) {
         if (!ok)
             break;
         Rect r{0, 0, frame.width, frame.height};
         if (previous) {
             r = changedRect(*previous, frame.pixels, frame.width, frame.height);
             if (r.width == 0)
-                r = {0, 0, 1, 1};  // only reached when a caller repeats frames
+                r = {0, 0, 1, 1}; // only reached when a caller repeats frames
         }
         GraphicsControlBlock control{DISPOSE_DO_NOT, false, frame.delayCs, NO_TRANSPARENT_COLOR};
         GifByteType extension[4];
         EGifGCBToExtension(&control, extension);
-        ok = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, extension) == GIF_OK
-             && EGifPutImageDesc(gif, r.left, r.top, r.width, r.height, false, nullptr) == GIF_OK;
+        ok = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, extension) == GIF_OK &&
+             EGifPutImageDesc(gif, r.left, r.top, r.width, r.height, false, nullptr) == GIF_OK;
         row.resize(r.width);
         for (int y = r.top; ok && y < r.top + r.height; ++y) {
-            const unsigned char *source = frame.pixels.data() + size_t(y) * frame.width + r.left;
+            const unsigned char* source = frame.pixels.data() + size_t(y) * frame.width + r.left;
             std::copy(source, source + r.width, row.begin());
             ok = EGifPutLine(gif, row.data(), r.width) == GIF_OK;
         }
@@ -148,6 +145,7 @@ bool GifWriter::write(const QString &path, QString *error) const
         gifError = closeError;
     }
     if (!ok)
-        return fail(QStringLiteral("cannot write %1: %2").arg(path, QString::fromUtf8(GifErrorString(gifError))));
+        return fail(QStringLiteral("cannot write %1: %2")
+                        .arg(path, QString::fromUtf8(GifErrorString(gifError))));
     return true;
 }

@@ -17,13 +17,13 @@ public:
     explicit GifWriter(QList<QRgb> palette);
 
     // delayCs: how long the frame shows, in hundredths of a second.
-    void addFrame(const QImage &frame, int delayCs);
-    bool write(const QString &path, QString *error) const;
+    void addFrame(const QImage& frame, int delayCs);
+    bool write(const QString& path, QString* error) const;
 
 private:
     struct Frame {
         int width = 0, height = 0;
-        std::vector<unsigned char> pixels;  // palette indices, row by row
+        std::vector<unsigned char> pixels; // palette indices, row by row
         int delayCs = 0;
     };
     unsigned char indexOf(QRgb colour);

@@ -25,13 +25,13 @@ constexpr double kWritingBaseY = 136;
 // The tracing guide shows the letter larger, centred up and down, with the lines
 // that fall inside the frame.
 constexpr double kTracingUnit = 66;
-constexpr double kPenPerUnit = 12.0 / 53;  // the pen's width for one unit
+constexpr double kPenPerUnit = 12.0 / 53; // the pen's width for one unit
 constexpr double kBadgeRadius = 9;
-constexpr double kPointStep = 0.02;  // letter units between points of a stroke
+constexpr double kPointStep = 0.02; // letter units between points of a stroke
 
 // Pen speed and pauses.
 constexpr double kFrameSeconds = kFrameDelayCs / 100.0;
-constexpr double kWritingSpeed = 2.2;  // units a second
+constexpr double kWritingSpeed = 2.2; // units a second
 constexpr double kLiftedSpeed = 1.6 * kWritingSpeed;
 constexpr int kIntroDelayWriting = 40;
 constexpr int kIntroDelayTracing = 120;
@@ -50,16 +50,15 @@ const QColor kTipRim(0xE8, 0x86, 0x2A);
 const QColor kWhite(0xFF, 0xFF, 0xFF);
 
 struct PenPath {
-    QList<QPointF> points;   // in pixels
-    QList<double> distance;  // from the start, in pixels
+    QList<QPointF> points;  // in pixels
+    QList<double> distance; // from the start, in pixels
     bool dot = false;
     double length() const { return distance.isEmpty() ? 0 : distance.last(); }
     QPointF pointAt(double s) const;
     QPainterPath pathTo(double s) const;
 };
 
-QPointF PenPath::pointAt(double s) const
-{
+QPointF PenPath::pointAt(double s) const {
     if (points.size() == 1 || s <= 0)
         return points.first();
     const auto it = std::lower_bound(distance.begin(), distance.end(), s);
@@ -71,8 +70,7 @@ QPointF PenPath::pointAt(double s) const
     return points[i - 1] + (points[i] - points[i - 1]) * t;
 }
 
-QPainterPath PenPath::pathTo(double s) const
-{
+QPainterPath PenPath::pathTo(double s) const {
     QPainterPath path(points.first());
     for (qsizetype i = 1; i < points.size() && distance[i] < s; ++i)
         path.lineTo(points[i]);
@@ -84,23 +82,23 @@ QPainterPath PenPath::pathTo(double s) const
 // has got, and where the pen is.
 struct Moment {
     int finished = 0;
-    double current = 0;  // pixels of stroke number `finished` written
+    double current = 0; // pixels of stroke number `finished` written
     std::optional<QPointF> pen;
     bool penDown = false;
 };
 
 class Animator {
 public:
-    Animator(const Glyph &glyph, Series series);
+    Animator(const Glyph& glyph, Series series);
     QList<TimedFrame> frames();
 
 private:
     QPointF toPixels(QPointF p) const;
     void placeBadges();
-    double arrowLength(const PenPath &path) const;
+    double arrowLength(const PenPath& path) const;
     QImage paperImage() const;
-    QImage frameImage(const Moment &m) const;
-    void add(const Moment &m, int delayCs);
+    QImage frameImage(const Moment& m) const;
+    void add(const Moment& m, int delayCs);
 
     Series m_series;
     double m_unit = kWritingUnit;
@@ -116,8 +114,7 @@ private:
     QList<TimedFrame> m_frames;
 };
 
-Animator::Animator(const Glyph &glyph, Series series) : m_series(series)
-{
+Animator::Animator(const Glyph& glyph, Series series) : m_series(series) {
     const LetterStrokes::Extent extent = LetterStrokes::glyphExtent(glyph);
     m_descender = extent.bottom < -0.5;
     if (series == Series::Tracing) {
@@ -128,15 +125,16 @@ Animator::Animator(const Glyph &glyph, Series series) : m_series(series)
     m_trackWidth = m_penWidth + 6;
     m_tipRadius = m_penWidth / 2 + 3;
     m_originX = kFrameSize / 2.0 - (extent.left + extent.right) / 2 * m_unit;
-    for (const Stroke &stroke : glyph.strokes) {
+    for (const Stroke& stroke : glyph.strokes) {
         PenPath path;
         path.dot = stroke.isDot();
-        for (const QPointF &p : LetterStrokes::strokePoints(stroke, kPointStep)) {
+        for (const QPointF& p : LetterStrokes::strokePoints(stroke, kPointStep)) {
             const QPointF px = toPixels(p);
             path.distance.append(path.points.isEmpty()
                                      ? 0
-                                     : path.distance.last() + std::hypot(px.x() - path.points.last().x(),
-                                                                         px.y() - path.points.last().y()));
+                                     : path.distance.last() +
+                                           std::hypot(px.x() - path.points.last().x(),
+                                                      px.y() - path.points.last().y()));
             path.points.append(px);
         }
         m_paths.append(path);
@@ -146,23 +144,21 @@ Animator::Animator(const Glyph &glyph, Series series) : m_series(series)
     m_paper = paperImage();
 }
 
-QPointF Animator::toPixels(QPointF p) const
-{
+QPointF Animator::toPixels(QPointF p) const {
     return {m_originX + p.x() * m_unit, m_baseY - p.y() * m_unit};
 }
 
 // Each stroke's number goes beside its start, clear of every stroke and of the
 // other numbers: preferably outside the letter, across from where the pen goes
 // and a little behind its start, and as near to the start as that allows.
-void Animator::placeBadges()
-{
+void Animator::placeBadges() {
     const double clearStroke = m_trackWidth / 2 + kBadgeRadius + 1;
     const double clearBadge = 2 * kBadgeRadius + 3;
     const double margin = kBadgeRadius + 1;
     QPointF centre;
     int count = 0;
-    for (const PenPath &path : m_paths) {
-        for (const QPointF &p : path.points) {
+    for (const PenPath& path : m_paths) {
+        for (const QPointF& p : path.points) {
             centre += p;
             ++count;
         }
@@ -170,10 +166,11 @@ void Animator::placeBadges()
     centre /= std::max(1, count);
     auto unit = [](QPointF v) { return v / std::max(1e-9, std::hypot(v.x(), v.y())); };
 
-    for (const PenPath &path : m_paths) {
+    for (const PenPath& path : m_paths) {
         const QPointF start = path.points.first();
         const QPointF offCentre = start - centre;
-        const QPointF away = std::hypot(offCentre.x(), offCentre.y()) > 1 ? unit(offCentre) : QPointF();
+        const QPointF away =
+            std::hypot(offCentre.x(), offCentre.y()) > 1 ? unit(offCentre) : QPointF();
         QPointF preferred = away;
         if (!path.dot) {
             const QPointF ahead = unit(path.pointAt(std::min(path.length(), 0.3 * m_unit)) - start);
@@ -190,19 +187,20 @@ void Animator::placeBadges()
                 const double angle = step * M_PI / 18;
                 const QPointF direction(std::cos(angle), std::sin(angle));
                 const QPointF c = start + direction * reach;
-                if (c.x() < margin || c.y() < margin || c.x() > kFrameSize - margin
-                    || c.y() > kFrameSize - margin)
+                if (c.x() < margin || c.y() < margin || c.x() > kFrameSize - margin ||
+                    c.y() > kFrameSize - margin)
                     continue;
                 bool clear = true;
-                for (const PenPath &other : m_paths) {
-                    for (const QPointF &p : other.points)
+                for (const PenPath& other : m_paths) {
+                    for (const QPointF& p : other.points)
                         clear = clear && std::hypot(p.x() - c.x(), p.y() - c.y()) >= clearStroke;
                 }
-                for (const QPointF &b : m_badges)
+                for (const QPointF& b : m_badges)
                     clear = clear && std::hypot(b.x() - c.x(), b.y() - c.y()) >= clearBadge;
                 if (!clear)
                     continue;
-                const double score = QPointF::dotProduct(direction, preferred) - 0.025 * (reach - minimum);
+                const double score =
+                    QPointF::dotProduct(direction, preferred) - 0.025 * (reach - minimum);
                 if (score > bestScore) {
                     bestScore = score;
                     best = c;
@@ -216,8 +214,7 @@ void Animator::placeBadges()
 // How far along its stroke the direction arrow reaches: a short way, and not as
 // far as where a later stroke starts on this one (as the hump of n starts on its
 // stick), so that the two arrows do not run into each other.
-double Animator::arrowLength(const PenPath &path) const
-{
+double Animator::arrowLength(const PenPath& path) const {
     double length = std::min(0.5 * m_unit, 0.6 * path.length());
     const qsizetype self = &path - m_paths.constData();
     for (qsizetype later = self + 1; later < m_paths.size(); ++later) {
@@ -231,14 +228,13 @@ double Animator::arrowLength(const PenPath &path) const
     return length;
 }
 
-QImage Animator::paperImage() const
-{
+QImage Animator::paperImage() const {
     QImage image(kFrameSize, kFrameSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(kPaper);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const double left = 8, right = kFrameSize - 8;
-    auto rule = [&](double y, const QColor &colour, bool dashed) {
+    auto rule = [&](double y, const QColor& colour, bool dashed) {
         if (m_baseY - y * m_unit < 4 || m_baseY - y * m_unit > kFrameSize - 4)
             return;
         QPen pen(colour, 2, Qt::SolidLine, Qt::FlatCap);
@@ -255,14 +251,14 @@ QImage Animator::paperImage() const
 
     if (m_series == Series::Tracing) {
         p.setPen(QPen(kTrack, m_trackWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        for (const PenPath &path : m_paths) {
+        for (const PenPath& path : m_paths) {
             if (path.dot)
                 p.drawPoint(path.points.first());
             else
                 p.drawPath(path.pathTo(path.length()));
         }
         // A start dot and an arrow along the first part of each stroke.
-        for (const PenPath &path : m_paths) {
+        for (const PenPath& path : m_paths) {
             const QPointF start = path.points.first();
             p.setPen(Qt::NoPen);
             p.setBrush(kGuide);
@@ -287,8 +283,7 @@ QImage Animator::paperImage() const
     return image;
 }
 
-QImage Animator::frameImage(const Moment &m) const
-{
+QImage Animator::frameImage(const Moment& m) const {
     QImage image = m_paper;
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -297,7 +292,7 @@ QImage Animator::frameImage(const Moment &m) const
     p.setPen(QPen(kInk, m_penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < m_paths.size() && i <= m.finished; ++i) {
-        const PenPath &path = m_paths[i];
+        const PenPath& path = m_paths[i];
         const double written = i < m.finished ? path.length() : m.current;
         if (i == m.finished && written <= 0)
             continue;
@@ -308,9 +303,7 @@ QImage Animator::frameImage(const Moment &m) const
     }
 
     if (m_series == Series::Tracing) {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(12);
-        font.setBold(true);
+        const QFont font = numberFont();
         p.setFont(font);
         for (qsizetype i = 0; i < m_badges.size(); ++i) {
             const QPointF c = m_badges[i];
@@ -344,49 +337,39 @@ QImage Animator::frameImage(const Moment &m) const
     return image;
 }
 
-void Animator::add(const Moment &m, int delayCs)
-{
+void Animator::add(const Moment& m, int delayCs) {
     m_frames.append({frameImage(m), delayCs});
 }
 
 // Eases a stroke in and out a little, as a hand does.
-double eased(double t)
-{
+double eased(double t) {
     return t - 0.6 * std::sin(2 * M_PI * t) / (2 * M_PI);
 }
 
-int framesFor(double pixels, double speed, int atLeast)
-{
+int framesFor(double pixels, double speed, int atLeast) {
     return std::max(atLeast, int(std::ceil(pixels / speed / kFrameSeconds)));
 }
 
-QList<TimedFrame> Animator::frames()
-{
+QList<TimedFrame> Animator::frames() {
     m_frames.clear();
     add(Moment{}, m_series == Series::Tracing ? kIntroDelayTracing : kIntroDelayWriting);
 
+    // The pen comes in from above to the right, as a hand does, and leaves the same way.
+    const QPointF aside(14, -18);
     std::optional<QPointF> pen;
     for (int k = 0; k < m_paths.size(); ++k) {
-        const PenPath &path = m_paths[k];
+        const PenPath& path = m_paths[k];
         const QPointF start = path.points.first();
         // Bring the lifted pen to the start of the stroke.
-        if (!pen) {
-            for (int i = 0; i < 3; ++i)
-                add(Moment{k, 0, start, false}, kFrameDelayCs);
-        } else {
-            const QPointF from = *pen;
-            const int n = framesFor(std::hypot(start.x() - from.x(), start.y() - from.y()), kLiftedSpeed * m_unit, 3);
-            for (int i = 1; i <= n; ++i) {
-                const double t = double(i) / n;
-                const double s = t * t * (3 - 2 * t);
-                add(Moment{k, 0, from + (start - from) * s, false}, kFrameDelayCs);
-            }
+        const QPointF from = pen.value_or(start + aside);
+        const int approach = framesFor(std::hypot(start.x() - from.x(), start.y() - from.y()),
+                                       kLiftedSpeed * m_unit, 3);
+        for (int i = 1; i <= approach; ++i) {
+            const double t = double(i) / approach;
+            add(Moment{k, 0, from + (start - from) * (t * t * (3 - 2 * t)), false}, kFrameDelayCs);
         }
         add(Moment{k, 0, start, true}, kFrameDelayCs);
-        if (path.dot) {
-            add(Moment{k, 0, start, true}, kFrameDelayCs);
-            add(Moment{k + 1, 0, start, true}, kFrameDelayCs);
-        } else {
+        if (!path.dot) {
             const int n = framesFor(path.length(), kWritingSpeed * m_unit, 5);
             for (int i = 1; i <= n; ++i) {
                 const double s = eased(double(i) / n) * path.length();
@@ -396,36 +379,42 @@ QList<TimedFrame> Animator::frames()
         pen = path.points.last();
     }
     const int all = int(m_paths.size());
-    add(Moment{all, 0, pen, false}, kFrameDelayCs);
-    add(Moment{all, 0, pen, false}, kFrameDelayCs);
+    for (int i = 0; i < 3; ++i)
+        add(Moment{all, 0, *pen + aside * (i / 2.0), false}, kFrameDelayCs);
     add(Moment{all, 0, std::nullopt, false}, kFinishedDelay);
     return m_frames;
 }
 
-}  // namespace
+} // namespace
 
-QList<TimedFrame> render(const Glyph &glyph, Series series)
-{
+QFont numberFont() {
+    QFont font(QStringLiteral("Comic Neue"));
+    font.setPixelSize(14);
+    font.setBold(true);
+    return font;
+}
+
+QList<TimedFrame> render(const Glyph& glyph, Series series) {
     return Animator(glyph, series).frames();
 }
 
-QList<QRgb> palette()
-{
-    const QList<QColor> keys = {kPaper, kLine, kLightLine, kInk, kTrack, kGuide, kTip, kTipRim, kWhite};
+QList<QRgb> palette() {
+    const QList<QColor> keys = {kPaper, kLine, kLightLine, kInk,  kTrack,
+                                kGuide, kTip,  kTipRim,    kWhite};
     // Pairs of colours that meet at an edge; each gets a ramp of shades.
     const QList<std::pair<QColor, QColor>> edges = {
-        {kPaper, kLine},    {kPaper, kLightLine}, {kPaper, kInk},      {kPaper, kTrack},
-        {kPaper, kGuide},   {kPaper, kTip},       {kPaper, kTipRim},   {kInk, kLine},
-        {kInk, kLightLine}, {kInk, kTrack},       {kInk, kGuide},      {kInk, kTipRim},
-        {kTrack, kLine},    {kTrack, kLightLine}, {kTrack, kGuide},    {kTipRim, kTip},
+        {kPaper, kLine},    {kPaper, kLightLine}, {kPaper, kInk},        {kPaper, kTrack},
+        {kPaper, kGuide},   {kPaper, kTip},       {kPaper, kTipRim},     {kInk, kLine},
+        {kInk, kLightLine}, {kInk, kTrack},       {kInk, kGuide},        {kInk, kTipRim},
+        {kTrack, kLine},    {kTrack, kLightLine}, {kTrack, kGuide},      {kTipRim, kTip},
         {kTipRim, kTrack},  {kTipRim, kLine},     {kTipRim, kLightLine}, {kTip, kWhite},
         {kGuide, kWhite},   {kGuide, kLine},
     };
     QList<QRgb> colours;
-    for (const QColor &c : keys)
+    for (const QColor& c : keys)
         colours.append(c.rgb());
     const int shades = 10;
-    for (const auto &[a, b] : edges) {
+    for (const auto& [a, b] : edges) {
         for (int i = 1; i < shades; ++i) {
             const double t = double(i) / shades;
             colours.append(qRgb(qRound(a.red() + (b.red() - a.red()) * t),
@@ -436,4 +425,4 @@ QList<QRgb> palette()
     return colours;
 }
 
-}  // namespace LetterAnimation
+} // namespace LetterAnimation

@@ -5,6 +5,7 @@
 
 #include "stroketable.h"
 
+#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QRgb>
@@ -20,12 +21,15 @@ struct TimedFrame {
 
 // The frame size and frame time of every animation.
 constexpr int kFrameSize = 200;
-constexpr int kFrameDelayCs = 5;  // 20 frames a second while the pen moves
+constexpr int kFrameDelayCs = 5; // 20 frames a second while the pen moves
 
-QList<TimedFrame> render(const LetterStrokes::Glyph &glyph, Series series);
+QList<TimedFrame> render(const LetterStrokes::Glyph& glyph, Series series);
+
+// The rounded face of the tracing guide's stroke numbers.
+QFont numberFont();
 
 // Every colour the frames use, with the in-between shades that smooth edges
 // need; at most 256 entries.
 QList<QRgb> palette();
 
-}  // namespace LetterAnimation
+} // namespace LetterAnimation

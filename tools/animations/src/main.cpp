@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -21,8 +22,7 @@ struct Output {
 };
 
 // The four file names of one letter, as the write-along screen asks for them.
-QList<Output> outputsOf(QChar letter)
-{
+QList<Output> outputsOf(QChar letter) {
     using LetterAnimation::Series;
     const QString capital = letter.toUpper();
     const QString small = letter.toLower();
@@ -33,20 +33,19 @@ QList<Output> outputsOf(QChar letter)
             {small + QStringLiteral(" - lcase.gif"), Series::Tracing}};
 }
 
-int fail(const QString &message)
-{
+int fail(const QString& message) {
     std::fprintf(stderr, "%s\n", qPrintable(message));
     return 1;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3 || args.size() > 4)
-        return fail(QStringLiteral("usage: lxp-letter-animations STROKE-TABLE OUTPUT-FOLDER [LETTERS]"));
+        return fail(
+            QStringLiteral("usage: lxp-letter-animations STROKE-TABLE OUTPUT-FOLDER [LETTERS]"));
 
     QFile file(args.at(1));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -56,20 +55,27 @@ int main(int argc, char **argv)
     if (!table.parse(QString::fromUtf8(file.readAll()), &error))
         return fail(QStringLiteral("%1: %2").arg(args.at(1), error));
 
+    // The same pictures on every machine: no stand-in font for the stroke numbers.
+    const QFont font = LetterAnimation::numberFont();
+    if (QFontInfo(font).family() != font.family())
+        return fail(QStringLiteral("the font %1 is not installed").arg(font.family()));
+
     const QDir out(args.at(2));
     const QString only = args.size() > 3 ? args.at(3) : QString();
     int written = 0;
-    for (const LetterStrokes::Glyph &glyph : table.glyphs()) {
+    for (const LetterStrokes::Glyph& glyph : table.glyphs()) {
         if (!only.isEmpty() && !only.contains(glyph.letter))
             continue;
-        for (const Output &output : outputsOf(glyph.letter)) {
+        for (const Output& output : outputsOf(glyph.letter)) {
             GifWriter gif(LetterAnimation::palette());
-            for (const LetterAnimation::TimedFrame &frame : LetterAnimation::render(glyph, output.series))
+            for (const LetterAnimation::TimedFrame& frame :
+                 LetterAnimation::render(glyph, output.series))
                 gif.addFrame(frame.image, frame.delayCs);
             if (!gif.write(out.filePath(output.fileName), &error))
                 return fail(error);
-            QFile::setPermissions(out.filePath(output.fileName), QFile::ReadOwner | QFile::WriteOwner
-                                                                     | QFile::ReadGroup | QFile::ReadOther);
+            QFile::setPermissions(out.filePath(output.fileName),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                      QFile::ReadOther);
             ++written;
         }
     }

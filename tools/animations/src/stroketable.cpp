@@ -13,14 +13,12 @@ namespace {
 
 constexpr double kJoinTolerance = 0.01;
 
-QPointF arcPoint(const Segment &s, double deg)
-{
+QPointF arcPoint(const Segment& s, double deg) {
     const double rad = qDegreesToRadians(deg);
     return {s.centre.x() + s.radiusX * std::cos(rad), s.centre.y() + s.radiusY * std::sin(rad)};
 }
 
-double distance(QPointF a, QPointF b)
-{
+double distance(QPointF a, QPointF b) {
     return std::hypot(a.x() - b.x(), a.y() - b.y());
 }
 
@@ -30,25 +28,28 @@ class SegmentReader {
 public:
     explicit SegmentReader(QStringList words) : m_words(std::move(words)) {}
 
-    bool read(Segment *segment, QString *error)
-    {
+    bool read(Segment* segment, QString* error) {
         const QString kind = next();
         if (kind == QLatin1String("line")) {
             segment->kind = Segment::Kind::Line;
-            return point(&segment->from) && keyword("to") && point(&segment->to) && finished(error);
+            if (!point(&segment->from) || !keyword("to") || !point(&segment->to))
+                return fail(error);
+            return finished(error);
         }
         if (kind == QLatin1String("dot")) {
             segment->kind = Segment::Kind::Dot;
-            return point(&segment->from) && finished(error);
+            if (!point(&segment->from))
+                return fail(error);
+            return finished(error);
         }
         if (kind == QLatin1String("arc")) {
             segment->kind = Segment::Kind::Arc;
-            if (!keyword("centre") || !point(&segment->centre) || !keyword("radius")
-                || !number(&segment->radiusX))
+            if (!keyword("centre") || !point(&segment->centre) || !keyword("radius") ||
+                !number(&segment->radiusX))
                 return fail(error);
             segment->radiusY = segment->radiusX;
-            if (m_pos < m_words.size() && m_words.at(m_pos) != QLatin1String("from")
-                && !number(&segment->radiusY))
+            if (m_pos < m_words.size() && m_words.at(m_pos) != QLatin1String("from") &&
+                !number(&segment->radiusY))
                 return fail(error);
             double from = 0, to = 0;
             if (!keyword("from") || !number(&from))
@@ -64,7 +65,8 @@ public:
             if (turn == QLatin1String("anticlockwise"))
                 segment->sweepDeg = 360.0 - std::fmod(std::fmod(from - to, 360.0) + 360.0, 360.0);
             else
-                segment->sweepDeg = -(360.0 - std::fmod(std::fmod(to - from, 360.0) + 360.0, 360.0));
+                segment->sweepDeg =
+                    -(360.0 - std::fmod(std::fmod(to - from, 360.0) + 360.0, 360.0));
             segment->startDeg = from;
             return true;
         }
@@ -73,29 +75,25 @@ public:
 
 private:
     QString next() { return m_pos < m_words.size() ? m_words.at(m_pos++) : QString(); }
-    bool keyword(const char *word) { return next() == QLatin1String(word); }
-    bool number(double *value)
-    {
+    bool keyword(const char* word) { return next() == QLatin1String(word); }
+    bool number(double* value) {
         bool ok = false;
         *value = next().toDouble(&ok);
         return ok && std::isfinite(*value);
     }
-    bool point(QPointF *p)
-    {
+    bool point(QPointF* p) {
         double x = 0, y = 0;
         if (!number(&x) || !number(&y))
             return false;
         *p = {x, y};
         return true;
     }
-    bool finished(QString *error)
-    {
+    bool finished(QString* error) {
         if (m_pos == m_words.size())
             return true;
         return fail(error, QStringLiteral("unexpected \"%1\"").arg(m_words.at(m_pos)));
     }
-    bool fail(QString *error, const QString &why = QString())
-    {
+    bool fail(QString* error, const QString& why = QString()) {
         if (error->isEmpty())
             *error = why.isEmpty() ? QStringLiteral("cannot read the segment") : why;
         return false;
@@ -105,10 +103,9 @@ private:
     qsizetype m_pos = 0;
 };
 
-}  // namespace
+} // namespace
 
-QPointF Segment::start() const
-{
+QPointF Segment::start() const {
     switch (kind) {
     case Kind::Arc:
         return arcPoint(*this, startDeg);
@@ -117,8 +114,7 @@ QPointF Segment::start() const
     }
 }
 
-QPointF Segment::end() const
-{
+QPointF Segment::end() const {
     switch (kind) {
     case Kind::Line:
         return to;
@@ -130,8 +126,7 @@ QPointF Segment::end() const
     return from;
 }
 
-QPointF Segment::pointAt(double t) const
-{
+QPointF Segment::pointAt(double t) const {
     switch (kind) {
     case Kind::Line:
         return from + (to - from) * t;
@@ -143,8 +138,7 @@ QPointF Segment::pointAt(double t) const
     return from;
 }
 
-double Segment::length() const
-{
+double Segment::length() const {
     switch (kind) {
     case Kind::Line:
         return distance(from, to);
@@ -166,37 +160,32 @@ double Segment::length() const
     return 0;
 }
 
-bool Stroke::isDot() const
-{
+bool Stroke::isDot() const {
     return segments.size() == 1 && segments.first().kind == Segment::Kind::Dot;
 }
 
-QPointF Stroke::start() const
-{
+QPointF Stroke::start() const {
     return segments.isEmpty() ? QPointF() : segments.first().start();
 }
 
-QPointF Stroke::end() const
-{
+QPointF Stroke::end() const {
     return segments.isEmpty() ? QPointF() : segments.last().end();
 }
 
-double Stroke::length() const
-{
+double Stroke::length() const {
     double sum = 0;
-    for (const Segment &s : segments)
+    for (const Segment& s : segments)
         sum += s.length();
     return sum;
 }
 
-bool StrokeTable::parse(const QString &text, QString *error)
-{
+bool StrokeTable::parse(const QString& text, QString* error) {
     m_glyphs.clear();
     QString why;
     const QStringList lines = text.split(QLatin1Char('\n'));
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        auto failAt = [&](const QString &message) {
+        auto failAt = [&](const QString& message) {
             if (error)
                 *error = QStringLiteral("line %1: %2").arg(i + 1).arg(message);
             m_glyphs.clear();
@@ -218,7 +207,8 @@ bool StrokeTable::parse(const QString &text, QString *error)
             if (find(letter))
                 return failAt(QStringLiteral("the letter %1 is described twice").arg(letter));
             if (!m_glyphs.isEmpty() && m_glyphs.last().strokes.isEmpty())
-                return failAt(QStringLiteral("the letter %1 has no strokes").arg(m_glyphs.last().letter));
+                return failAt(
+                    QStringLiteral("the letter %1 has no strokes").arg(m_glyphs.last().letter));
             m_glyphs.append(Glyph{letter, {}});
             continue;
         }
@@ -231,20 +221,21 @@ bool StrokeTable::parse(const QString &text, QString *error)
         why.clear();
         if (!SegmentReader(words).read(&segment, &why))
             return failAt(why);
-        Glyph &glyph = m_glyphs.last();
+        Glyph& glyph = m_glyphs.last();
         if (head == QLatin1String("stroke")) {
             glyph.strokes.append(Stroke{{segment}});
             continue;
         }
         if (glyph.strokes.isEmpty())
             return failAt(QStringLiteral("\"then\" before the first stroke of the letter"));
-        Stroke &stroke = glyph.strokes.last();
+        Stroke& stroke = glyph.strokes.last();
         if (stroke.isDot() || segment.kind == Segment::Kind::Dot)
             return failAt(QStringLiteral("a dot is a stroke of its own"));
         if (distance(stroke.end(), segment.start()) > kJoinTolerance)
-            return failAt(QStringLiteral("\"then\" must start where the stroke so far ends (%1, %2)")
-                              .arg(stroke.end().x(), 0, 'g', 3)
-                              .arg(stroke.end().y(), 0, 'g', 3));
+            return failAt(
+                QStringLiteral("\"then\" must start where the stroke so far ends (%1, %2)")
+                    .arg(stroke.end().x(), 0, 'g', 3)
+                    .arg(stroke.end().y(), 0, 'g', 3));
         stroke.segments.append(segment);
     }
     if (!m_glyphs.isEmpty() && m_glyphs.last().strokes.isEmpty()) {
@@ -256,19 +247,17 @@ bool StrokeTable::parse(const QString &text, QString *error)
     return true;
 }
 
-const Glyph *StrokeTable::find(QChar letter) const
-{
-    for (const Glyph &g : m_glyphs) {
+const Glyph* StrokeTable::find(QChar letter) const {
+    for (const Glyph& g : m_glyphs) {
         if (g.letter == letter)
             return &g;
     }
     return nullptr;
 }
 
-QList<QPointF> strokePoints(const Stroke &stroke, double step)
-{
+QList<QPointF> strokePoints(const Stroke& stroke, double step) {
     QList<QPointF> points;
-    for (const Segment &segment : stroke.segments) {
+    for (const Segment& segment : stroke.segments) {
         const int pieces = std::max(1, int(std::ceil(segment.length() / step)));
         for (int i = points.isEmpty() ? 0 : 1; i <= pieces; ++i)
             points.append(segment.pointAt(double(i) / pieces));
@@ -276,11 +265,10 @@ QList<QPointF> strokePoints(const Stroke &stroke, double step)
     return points;
 }
 
-Extent glyphExtent(const Glyph &glyph)
-{
+Extent glyphExtent(const Glyph& glyph) {
     Extent e{1e9, -1e9, 1e9, -1e9};
-    for (const Stroke &stroke : glyph.strokes) {
-        for (const QPointF &p : strokePoints(stroke, 0.01)) {
+    for (const Stroke& stroke : glyph.strokes) {
+        for (const QPointF& p : strokePoints(stroke, 0.01)) {
             e.left = std::min(e.left, p.x());
             e.right = std::max(e.right, p.x());
             e.bottom = std::min(e.bottom, p.y());
@@ -290,4 +278,4 @@ Extent glyphExtent(const Glyph &glyph)
     return e;
 }
 
-}  // namespace LetterStrokes
+} // namespace LetterStrokes

@@ -12,13 +12,13 @@ namespace LetterStrokes {
 struct Segment {
     enum class Kind { Line, Arc, Dot };
     Kind kind = Kind::Line;
-    QPointF from;         // Line and Dot
-    QPointF to;           // Line
-    QPointF centre;       // Arc
-    double radiusX = 0;   // Arc
-    double radiusY = 0;   // Arc
-    double startDeg = 0;  // Arc: 0 = right, 90 = up
-    double sweepDeg = 0;  // Arc: positive anticlockwise, negative clockwise
+    QPointF from;        // Line and Dot
+    QPointF to;          // Line
+    QPointF centre;      // Arc
+    double radiusX = 0;  // Arc
+    double radiusY = 0;  // Arc
+    double startDeg = 0; // Arc: 0 = right, 90 = up
+    double sweepDeg = 0; // Arc: positive anticlockwise, negative clockwise
 
     QPointF start() const;
     QPointF end() const;
@@ -28,7 +28,7 @@ struct Segment {
 };
 
 struct Stroke {
-    QList<Segment> segments;  // written one after another without lifting the pen
+    QList<Segment> segments; // written one after another without lifting the pen
     bool isDot() const;
     QPointF start() const;
     QPointF end() const;
@@ -47,9 +47,9 @@ struct Extent {
 class StrokeTable {
 public:
     // Reads the table; on failure returns false and says which line is wrong.
-    bool parse(const QString &text, QString *error);
-    const QList<Glyph> &glyphs() const { return m_glyphs; }
-    const Glyph *find(QChar letter) const;
+    bool parse(const QString& text, QString* error);
+    const QList<Glyph>& glyphs() const { return m_glyphs; }
+    const Glyph* find(QChar letter) const;
 
 private:
     QList<Glyph> m_glyphs;
@@ -57,9 +57,9 @@ private:
 
 // Points along a stroke no further apart than step (in letter units), the
 // first at its start and the last at its end.
-QList<QPointF> strokePoints(const Stroke &stroke, double step);
+QList<QPointF> strokePoints(const Stroke& stroke, double step);
 
 // The extent of the pen's centre line over all strokes of a glyph.
-Extent glyphExtent(const Glyph &glyph);
+Extent glyphExtent(const Glyph& glyph);
 
-}  // namespace LetterStrokes
+} // namespace LetterStrokes
