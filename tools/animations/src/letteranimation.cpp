@@ -18,8 +18,9 @@ namespace {
 
 // The writing paper of the "chr" series: one unit (line to line) in pixels and
 // where the base line is. The same for every letter, so that the capital and the
-// small letter shown side by side stand on one continuous set of lines; the top
-// line is set low enough to leave room above it for stroke numbers.
+// small letter shown side by side stand on one continuous set of lines; the four
+// lines fill the frame, with a little more room above the top line than below
+// the descender line.
 constexpr double kWritingUnit = 53;
 constexpr double kWritingBaseY = 136;
 // The tracing guide shows the letter larger, centred up and down, with the lines
