@@ -128,7 +128,11 @@ void frmTOOLTIP::Form_Load()
 
 void frmTOOLTIP::Form_QueryUnload(bool& cancel)
 {
-    if (!m_closeAllowed)
+    // The program's end closes the tip in any case: a window that refused would be
+    // left behind when the main window has gone.
+    const Window* frame = windows().find(QStringLiteral("mdiPROGMAIN"));
+    const bool programEnding = frame && frame->isUnloading();
+    if (!m_closeAllowed && !programEnding)
         cancel = true;
 }
 

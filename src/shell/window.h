@@ -30,6 +30,8 @@ public:
     const QString& name() const { return m_name; }
     Kind kind() const { return m_kind; }
     bool isLoaded() const { return m_screen != nullptr; }
+    // True while the window's own close is carried out (its close step runs).
+    bool isUnloading() const { return m_unloading; }
     // The open screen; null while the window is closed.
     QWidget* screen() const { return m_screen; }
 
