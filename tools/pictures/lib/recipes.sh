@@ -51,7 +51,7 @@ r_ORANGEFLOWER() {
 }
 r_YELLOWBALLOONS() {
   local f
-  f=$(hues "$(emoji 1f388)" yellowballoon "(hx>0.85||hx<0.05) ? 0.14 : hx" "sx" "(hx>0.85||hx<0.05) ? min(0.75,lx*1.35) : lx")
+  f=$(hues "$(emoji 1f388)" yellowballoon "(hx>0.7||hx<0.05) ? 0.135 : hx" "(hx>0.7||hx<0.05) ? 1 : sx" "(hx>0.7||hx<0.05) ? min(0.68,lx*1.3) : lx")
   group "$f 150 -70 8" "$f 150 70 12" "$f 170 0 -10"
 }
 r_ROCK() { e "$(hues "$(emoji 1faa8)" rock "0.08" "0.16" "lx*0.62")" 185; }
@@ -131,16 +131,17 @@ r_DIVING() {
     "$(emoji 1f420) 55 110 55" "$(emoji 1fab8) 70 -110 70"
 }
 r_FROST() {
-  local leaf rime
-  leaf=$(hues "$(emoji 1f341)" frostleaf "(hx>0.75||hx<0.05) ? 0.02 : hx" "sx*0.8" "min(1,lx*1.1)")
-  # white rime: the leaf's outline grown a little, with frost crystals over the leaf
-  rime=$(prep "$leaf" rime -alpha extract -morphology Dilate Disk:4 -blur 0x1.5 \
+  local leaf rime speck
+  leaf=$(hues "$(emoji 1f341)" frostleaf "(hx>0.75||hx<0.05) ? 0.025 : hx" "sx*0.85" "lx*0.92")
+  # white rime: the leaf's outline grown and frayed into ice crystals
+  rime=$(prep "$leaf" rime -seed 11 -alpha extract -morphology Dilate Disk:5 -spread 3 -blur 0x0.8 \
     \( +clone -fill white -colorize 100 \) +swap -alpha off -compose CopyOpacity -composite)
-  local speck
-  speck=$(prep "$leaf" speck \( +clone -alpha extract \) \( +clone +noise Random -channel G -separate +channel \
-    -threshold 86% \) -delete 0 -compose Multiply -composite \
-    \( +clone -fill white -colorize 100 \) +swap -alpha off -compose CopyOpacity -composite)
-  picture "$OUT" "$(drawing bg-frost)" "$rime 185 0 0" "$leaf 175 0 0 flat" "$speck 175 0 0 flat" \
+  # crystals of frost scattered over the leaf
+  speck=$(prep "$leaf" speck -seed 12 \( +clone -alpha extract \) \
+    \( +clone +noise Random -channel G -separate +channel -threshold 93% -morphology Dilate Disk:1.5 \) \
+    -delete 0 -compose Multiply -composite \
+    \( +clone -fill '#F4FAFF' -colorize 100 \) +swap -alpha off -compose CopyOpacity -composite)
+  picture "$OUT" "$(drawing bg-frost)" "$rime 190 0 0" "$leaf 178 0 0 flat" "$speck 178 0 0 flat" \
     "$(emoji 2744) 40 -110 -70 flat" "$(emoji 2744) 30 112 60 flat" "$(emoji 2744) 26 110 -75 flat"
 }
 r_FLUTE() { e 1fa88; }
@@ -163,3 +164,4 @@ r_JAGUAR() {
     -compose Over -composite "$out"
   e "$out" 215
 }
+r_HAMSTER() { d hamster 195; }
