@@ -27,7 +27,7 @@ r_JET() {
 }
 r_JEWELLERY() { group "$(emoji 1f48e) 120 52 30" "$(emoji 1f48d) 150 -45 -8"; }
 r_JEWELRY() { r_JEWELLERY; }
-r_KITTEN() { group "$(emoji 1f9f6) 95 78 45" "$(emoji 1f431) 150 -32 -8"; }
+r_KITTEN() { group "$(prep "$(drawing kitten 400 400)" trim-kitten -trim +repage) 172 -30 2" "$(emoji 1f9f6) 80 82 52"; }
 
 # Colour words
 r_BLACKSHOE() {
@@ -77,8 +77,11 @@ r_AUTUMN() {
   tree=$(hues "$(emoji 1f333)" autumntree "(hx>0.15 && hx<0.5) ? 0.08 : hx" "(hx>0.15 && hx<0.5) ? min(1,sx*1.8) : sx" "lx")
   leaf1=$(emoji 1f342)
   leaf2=$(hues "$(emoji 1f341)" autumnleaf "(hx>0.75||hx<0.05) ? 0.03 : hx")
+  local leaf3
+  leaf3=$(hues "$(emoji 1f341)" autumnleaf3 "(hx>0.75||hx<0.05) ? 0.11 : hx" "sx" "lx")
   picture "$OUT" "$(drawing bg-autumn)" "$tree 190 -20 -12" \
-    "$leaf1 55 95 -40" "$leaf2 45 -110 -30" "$leaf1 48 -95 70" "$leaf2 50 85 70" "$leaf1 40 120 20"
+    "$leaf2 34 -45 -60 flat" "$leaf3 30 0 -45 flat" "$leaf2 28 -60 -10 flat" "$leaf3 32 5 -5 flat" \
+    "$leaf1 55 95 -40" "$leaf2 45 -110 -30" "$leaf1 48 -95 70" "$leaf3 50 85 70" "$leaf1 40 120 20"
 }
 r_SUMMER() { picture "$OUT" "$(drawing bg-beach)" "$(emoji 2600) 95 -90 -50 flat" "$(emoji 1f3d6) 160 40 25"; }
 r_WINTER() {
@@ -115,10 +118,10 @@ r_RADISH() { d radish; }
 r_WHISTLE() { d whistle 175; }
 r_ZIP() { d zip 172; }
 r_YOGHURT() { d yoghurt; }
-r_EMU() { d emu 190; }
+r_EMU() { d emu 182; }
 r_KOOKABURRA() { d kookaburra 195; }
 r_QUAIL() { d quail; }
-r_IBIS() { d ibis 190; }
+r_IBIS() { d ibis 182; }
 r_QUOKKA() { d quokka; }
 r_HYENA() { d hyena 200; }
 r_IGUANA() { d iguana 210; }
@@ -164,4 +167,4 @@ r_JAGUAR() {
     -compose Over -composite "$out"
   e "$out" 215
 }
-r_HAMSTER() { d hamster 195; }
+r_HAMSTER() { d hamster 178; }
