@@ -150,7 +150,7 @@ r_FROST() {
 r_FLUTE() { e 1fa88; }
 r_CLOUD() { picture "$OUT" "$(drawing bg-sky)" "$(emoji 2601) 200 0 0"; }
 r_GREENFROG() { e "$(hues "$(emoji 1f438)" greenfrog "(hx>0.3 && hx<0.5) ? 0.31 : hx")"; }
-r_XRAY() { d xray 200; }
+r_XRAY() { d xray 186; }
 # The emoji leopard's plain spots are painted over in its coat colour, then a
 # jaguar's rosettes (our drawing) are laid on the coat.
 r_JAGUAR() {
