@@ -264,6 +264,7 @@ void picbtn::setCAPTION(const QString& caption)
 {
     m_caption = caption;
     m_lblWords->setText(caption);
+    setAccessibleName(caption);
     drawCaption();
 }
 
@@ -272,6 +273,7 @@ void picbtn::setCAPTION(const QString& caption)
 void picbtn::setToolTip_(const QString& text)
 {
     m_toolTip = text;
+    setAccessibleDescription(text);
     // A tip of this button that is up follows the new text (a change of the screen
     // language); nobody else's tip is touched.
     frmTOOLTIP* tip = frmTOOLTIP::instance();

@@ -1,4 +1,6 @@
+#include "controls/frmtooltip.h"
 #include "controls/picbtn.h"
+#include "shell/window.h"
 #include "shell/modprogmain.h"
 #include "shell/seam.h"
 #include "support/testseam.h"
@@ -146,6 +148,18 @@ void tst_picbtnlook::sheet()
     for (picbtn* button : pressed)
         button->setProperty("PictureNormal", button->property("PicturePressed"));
     QVERIFY(host.grab().save(QDir(dir).filePath(QStringLiteral("picbtn-faces.png"))));
+
+    defineProgramWindows(windows());
+    frmTOOLTIP* tip = frmTOOLTIP::instance();
+    QVERIFY(tip);
+    for (const QString text : {QStringLiteral("Start a new game"), QStringLiteral("새 게임을 시작합니다")}) {
+        tip->CreateTip(hovered.first());
+        tip->setText(text);
+        QVERIFY(tip->screen()->grab().save(
+            QDir(dir).filePath(QStringLiteral("tooltip-%1.png").arg(text.size()))));
+    }
+    tip->DestroyTip();
+    windows().clear();
 }
 
 QTEST_MAIN(tst_picbtnlook)
