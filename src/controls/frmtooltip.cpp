@@ -73,7 +73,22 @@ private:
     frmTOOLTIP* m_tip;
 };
 
-frmTOOLTIP::frmTOOLTIP() : Window(QLatin1String(kName), Kind::Popup) {}
+namespace {
+// A picture button has been made in this run: its DestroyTip has allowed closing even if
+// the tip window did not exist yet.
+bool g_buttonMade = false;
+} // namespace
+
+frmTOOLTIP::frmTOOLTIP() : Window(QLatin1String(kName), Kind::Popup), m_closeAllowed(g_buttonMade)
+{
+}
+
+void frmTOOLTIP::ButtonCreated()
+{
+    g_buttonMade = true;
+    if (auto* tip = qobject_cast<frmTOOLTIP*>(windows().find(QLatin1String(kName))))
+        tip->DestroyTip();
+}
 
 frmTOOLTIP::~frmTOOLTIP() = default;
 

@@ -37,6 +37,10 @@ public:
     // declared it.
     static frmTOOLTIP* instance();
 
+    // Called by every new picture button: takes any tip that is up away, and allows the
+    // tip to close from then on. The tip window itself is made only when first needed.
+    static void ButtonCreated();
+
     // Stores the button the tip belongs to.
     void CreateTip(QWidget* owner);
     // Clears the text, allows closing from now on and closes the window.

@@ -97,7 +97,7 @@ picbtn::picbtn(QWidget* parent) : QWidget(parent)
     setEnabled_(true);
     layOut();
     // A new button takes any tip that is up away (and allows the tip to close).
-    destroyTip();
+    frmTOOLTIP::ButtonCreated();
     // The faces start empty; hover tracking works from now on.
     requestFace(Face::Normal);
     m_mouseDown = false;

@@ -61,6 +61,7 @@ private slots:
     void emptyTooltipNeverLoadsTip();
     void tooltipTextChangeUpdatesOwnTipOnly();
     void noSystemTooltip();
+    void tipWindowMadeOnFirstUseAndClosable();
 
 private:
     void act(const QString& step);
@@ -601,6 +602,25 @@ void tst_picbtn::noSystemTooltip()
     QVERIFY(QApplication::sendEvent(m_button, &help));
     for (QWidget* widget : QApplication::topLevelWidgets())
         QVERIFY(widget->objectName() != QLatin1String("qtooltip_label") || !widget->isVisible());
+}
+
+void tst_picbtn::tipWindowMadeOnFirstUseAndClosable()
+{
+    // A new run: no tooltip window yet. Making buttons does not make it...
+    m_host.reset();
+    windows().clear();
+    defineProgramWindows(windows());
+    init();
+    QVERIFY(!windows().find(QLatin1String(frmTOOLTIP::kName)));
+    // ...the first tip does, and it closes when the pointer leaves the button, before
+    // any mouse-down has happened.
+    m_button->setToolTip_(QStringLiteral("Hear it again"));
+    act(QStringLiteral("m 10,10"));
+    frmTOOLTIP* tip = frmTOOLTIP::instance();
+    QVERIFY(tip && tip->isLoaded());
+    QVERIFY(tip->closeAllowed());
+    act(QStringLiteral("m 200,100"));
+    QTRY_VERIFY(!tip->isLoaded());
 }
 
 QTEST_MAIN(tst_picbtn)
