@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <chrono>
 #include <optional>
 
 namespace lxp {
@@ -14,9 +15,9 @@ public:
     virtual ~SoundOutput() = default;
     virtual void play(const QByteArray& wav) = 0;
 
-    // Nanoseconds from the start of the last play() to the moment its first samples
-    // were handed to the sound system; -1 when the last call played nothing.
-    virtual qint64 lastStartNs() const { return -1; }
+    // When the last play() handed its first samples to the sound system; the clock's
+    // epoch when that call played nothing.
+    virtual std::chrono::steady_clock::time_point lastStart() const { return {}; }
 };
 
 // The platform's sound output (one per program run).

@@ -21,6 +21,7 @@
 #include <pulse/mainloop.h>
 #include <pulse/proplist.h>
 #include <pulse/stream.h>
+#include <pulse/timeval.h>
 
 namespace lxp {
 namespace {
@@ -30,6 +31,8 @@ constexpr qint64 kConnectTimeoutMs = 2000;
 constexpr qint64 kFailureMemoryMs = 5000;
 // How long past its own length a sound may take before the stream counts as stuck.
 constexpr qint64 kStallMs = 2000;
+// Samples held by the server ahead of the device.
+constexpr pa_usec_t kBufferMs = 60;
 
 void operationDrop(pa_operation* operation)
 {
@@ -41,15 +44,14 @@ class PulseOutput final : public SoundOutput {
 public:
     ~PulseOutput() override { disconnect(); }
     void play(const QByteArray& wav) override;
-    qint64 lastStartNs() const override { return m_lastStartNs; }
+    std::chrono::steady_clock::time_point lastStart() const override { return m_lastStart; }
 
 private:
     template <class Done> bool runUntil(Done done, qint64 timeoutMs);
     void pump();
     bool contextReady();
     bool streamReady(const pa_sample_spec& spec);
-    bool samplesWrite(const char* data, size_t size, size_t frame, qint64 timeoutMs,
-                      const QElapsedTimer& sinceCall);
+    bool samplesWrite(const char* data, size_t size, size_t frame, qint64 timeoutMs);
     bool drain(qint64 timeoutMs);
     void streamClose();
     void disconnect();
@@ -65,7 +67,7 @@ private:
     bool m_playing = false;
     bool m_warned[WarningCount] = {};
     QElapsedTimer m_sinceFailure; // valid while a failed connection is remembered
-    qint64 m_lastStartNs = -1;
+    std::chrono::steady_clock::time_point m_lastStart;
 };
 
 // Runs the client's main loop until `done()` holds; false on timeout or loop failure.
@@ -139,8 +141,16 @@ bool PulseOutput::streamReady(const pa_sample_spec& spec)
         const pa_stream_state_t state = pa_stream_get_state(m_stream);
         return state == PA_STREAM_READY || !PA_STREAM_IS_GOOD(state);
     };
+    // A short target buffer: the server asks for the samples as it plays them, so a
+    // sound is heard soon after it is written and the drain ends soon after it ends.
+    pa_buffer_attr buffer;
+    buffer.maxlength = uint32_t(-1);
+    buffer.tlength = uint32_t(pa_usec_to_bytes(kBufferMs * PA_USEC_PER_MSEC, &spec));
+    buffer.prebuf = uint32_t(-1);
+    buffer.minreq = uint32_t(-1);
+    buffer.fragsize = uint32_t(-1);
     if (m_stream &&
-        pa_stream_connect_playback(m_stream, nullptr, nullptr, PA_STREAM_NOFLAGS, nullptr,
+        pa_stream_connect_playback(m_stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
                                    nullptr) >= 0 &&
         runUntil(settled, kConnectTimeoutMs) && pa_stream_get_state(m_stream) == PA_STREAM_READY) {
         m_spec = spec;
@@ -152,8 +162,7 @@ bool PulseOutput::streamReady(const pa_sample_spec& spec)
     return false;
 }
 
-bool PulseOutput::samplesWrite(const char* data, size_t size, size_t frame, qint64 timeoutMs,
-                               const QElapsedTimer& sinceCall)
+bool PulseOutput::samplesWrite(const char* data, size_t size, size_t frame, qint64 timeoutMs)
 {
     const auto roomOrFailure = [this, frame] {
         return pa_stream_get_state(m_stream) != PA_STREAM_READY ||
@@ -174,8 +183,8 @@ bool PulseOutput::samplesWrite(const char* data, size_t size, size_t frame, qint
         const size_t chunk = qMin(room, size);
         if (pa_stream_write(m_stream, data, chunk, nullptr, 0, PA_SEEK_RELATIVE) < 0)
             return false;
-        if (m_lastStartNs < 0)
-            m_lastStartNs = sinceCall.nsecsElapsed();
+        if (m_lastStart == std::chrono::steady_clock::time_point())
+            m_lastStart = std::chrono::steady_clock::now();
         data += chunk;
         size -= chunk;
     }
@@ -209,9 +218,7 @@ bool PulseOutput::drain(qint64 timeoutMs)
 
 void PulseOutput::play(const QByteArray& wav)
 {
-    QElapsedTimer sinceCall;
-    sinceCall.start();
-    m_lastStartNs = -1;
+    m_lastStart = {};
     if (m_playing)
         return; // the device is busy with another sound of this program
 
@@ -235,7 +242,7 @@ void PulseOutput::play(const QByteArray& wav)
         const qint64 timeoutMs = sound->durationMs() + kStallMs;
         const bool played =
             samplesWrite(wav.constData() + sound->dataOffset, size_t(sound->dataSize),
-                         size_t(sound->frameSize()), timeoutMs, sinceCall) &&
+                         size_t(sound->frameSize()), timeoutMs) &&
             drain(timeoutMs);
         if (played) {
             operationDrop(pa_stream_cork(m_stream, 1, nullptr, nullptr));
