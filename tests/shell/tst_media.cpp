@@ -1,3 +1,4 @@
+#include "controls/picbtn.h"
 #include "shell/media.h"
 #include "shell/tst_soundoutput_wav.h"
 #include "support/testseam.h"
@@ -180,6 +181,21 @@ private slots:
             QCOMPARE(face.size(), size);
         const QSize disabledSize = order.contains("DISABLED") ? size : QSize(7, 7);
         QCOMPARE(button.disabled().size(), disabledSize);
+    }
+
+    // The program's picture button takes its faces the same way and shows the normal one.
+    void pictureButtonFaces()
+    {
+        picbtn button;
+        QPixmap stored(7, 7);
+        stored.fill(Qt::gray);
+        button.setPictureDisabled(stored);
+        ButtonPicturesLoad(button, "BtnSpeaker");
+        QCOMPARE(button.PictureHLight().size(), QSize(40, 39));
+        QCOMPARE(button.PicturePressed().size(), QSize(40, 39));
+        QCOMPARE(button.PictureNormal().size(), QSize(40, 39));
+        QCOMPARE(button.PictureDisabled().cacheKey(), stored.cacheKey());
+        QCOMPARE(button.cURRENTIMAGE().cacheKey(), button.PictureNormal().cacheKey());
     }
 
     // Each face comes from its own bitmap, and a broken one is skipped like a missing one.
