@@ -487,7 +487,7 @@ void tst_picbtn::jumpInModeIgnoresPointer()
     m_button->setblnUSEPICJUMPIN(true);
     m_button->setblnUSEDISABLED(useDisabled);
     QSignalSpy clicks(m_button.data(), &picbtn::Click);
-    for (const QString& step : {"m 10,10", "p L 10,10", "m 20,10", "r L 20,10"}) {
+    for (const char* step : {"m 10,10", "p L 10,10", "m 20,10", "r L 20,10"}) {
         act(step);
         QCOMPARE(faceLetter(), face);
     }

@@ -72,10 +72,10 @@ void tst_picbtnlook::captionIsCentredOnEveryFace_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("face");
-    for (const QString caption : {QStringLiteral("OK"), QStringLiteral("Exit"),
+    for (const QString& caption : {QStringLiteral("OK"), QStringLiteral("Exit"),
                                   QStringLiteral("새 게임"), QStringLiteral("Kiwi fruit")}) {
-        for (const QString face : {"normal", "highlighted", "pressed", "disabled"})
-            QTest::addRow("%s, %s", qPrintable(caption), qPrintable(face)) << caption << face;
+        for (const char* face : {"normal", "highlighted", "pressed", "disabled"})
+            QTest::addRow("%s, %s", qPrintable(caption), face) << caption << QString::fromLatin1(face);
     }
 }
 
@@ -152,7 +152,7 @@ void tst_picbtnlook::sheet()
     defineProgramWindows(windows());
     frmTOOLTIP* tip = frmTOOLTIP::instance();
     QVERIFY(tip);
-    for (const QString text : {QStringLiteral("Start a new game"), QStringLiteral("새 게임을 시작합니다")}) {
+    for (const QString& text : {QStringLiteral("Start a new game"), QStringLiteral("새 게임을 시작합니다")}) {
         tip->CreateTip(hovered.first());
         tip->setText(text);
         QVERIFY(tip->screen()->grab().save(
