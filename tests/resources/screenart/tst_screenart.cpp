@@ -2,6 +2,7 @@
 // the program carries: names, sizes, file formats, and the few properties of their
 // looks that the screens rely on (distinct faces, a readable caption band).
 #include "shell/resourcetable.h"
+#include "support/jpegmarkers.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -49,28 +50,6 @@ quint16 le16(const QByteArray& b, int at)
 quint32 le32(const QByteArray& b, int at)
 {
     return qFromLittleEndian<quint32>(b.constData() + at);
-}
-
-// The start-of-frame markers of a JPEG, in file order (0xC0 baseline, 0xC2
-// progressive, ...), read from the segment headers up to the start of scan.
-QList<int> jpegFrameMarkers(const QByteArray& jpg)
-{
-    QList<int> markers;
-    if (jpg.size() < 4 || quint8(jpg[0]) != 0xFF || quint8(jpg[1]) != 0xD8)
-        return markers;
-    int at = 2;
-    while (at + 4 <= jpg.size()) {
-        if (quint8(jpg[at]) != 0xFF)
-            break;
-        const int marker = quint8(jpg[at + 1]);
-        if (marker == 0xDA) // start of scan: no more frame headers before the data
-            break;
-        const int length = (quint8(jpg[at + 2]) << 8) | quint8(jpg[at + 3]);
-        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
-            markers << marker;
-        at += 2 + length;
-    }
-    return markers;
 }
 
 double channel(int c)

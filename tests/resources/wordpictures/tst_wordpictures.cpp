@@ -5,6 +5,7 @@
 // for every picture.
 #include "content/wordresourcename.h"
 #include "shell/resourcetable.h"
+#include "support/jpegmarkers.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -76,26 +77,6 @@ QSet<QString> wordNames()
     for (const QString& w : words)
         names.insert(WordResourceName(w));
     return names;
-}
-
-// Start-of-frame markers of a JPEG up to its first scan (0xC0 baseline, 0xC2
-// progressive, ...).
-QList<int> jpegFrameMarkers(const QByteArray& jpg)
-{
-    QList<int> markers;
-    if (jpg.size() < 4 || quint8(jpg[0]) != 0xFF || quint8(jpg[1]) != 0xD8)
-        return markers;
-    int at = 2;
-    while (at + 4 <= jpg.size() && quint8(jpg[at]) == 0xFF) {
-        const int marker = quint8(jpg[at + 1]);
-        if (marker == 0xDA)
-            break;
-        const int length = (quint8(jpg[at + 2]) << 8) | quint8(jpg[at + 3]);
-        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
-            markers << marker;
-        at += 2 + length;
-    }
-    return markers;
 }
 
 // Pairs of names that are the British and American word for one thing: the only
