@@ -146,6 +146,12 @@ private slots:
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         }();
         StartUp();
+        // Windows the start-up has made already (the tooltip window, made when the
+        // menu sets its tooltips) stay themselves and close without a log line.
+        QStringList madeAtStartUp;
+        for (const QString& name : mdiPROGMAIN::ShutdownOrder())
+            if (windows().find(name))
+                madeAtStartUp << name;
         // (after the start-up, which declares the program's own windows)
         defineNotingWindows();
         // Open every listed window but the About box (never opened: left alone).
@@ -159,7 +165,7 @@ private slots:
 
         QStringList expected{"close mdiPROGMAIN", "close frmLESSPAIR"};
         for (const QString& name : mdiPROGMAIN::ShutdownOrder())
-            if (name != "frmABOUTLXP" && name != "frmLESSPAIR")
+            if (name != "frmABOUTLXP" && name != "frmLESSPAIR" && !madeAtStartUp.contains(name))
                 expected << "close " + name;
         // The lesson closed first through its own close step, then the list.
         expected.removeAll("close mdiPROGMAIN");

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "shell/window.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+
+namespace lxp {
+
+class picbtn;
+
+// What the four feedback dialogs share: a small modal window titled "Lexipond" on
+// the "MSGBOX" picture, a headline in the green band at the top, a card below it with
+// pictures, a sentence and picture buttons, and a frame (shpWINDOW) around the card.
+// Each dialog builds its screen afresh at every opening, so whatever a caller put in
+// goes away when the dialog closes.
+class FeedbackDialog : public Window {
+    Q_OBJECT
+public:
+    // Size of the dialog: the size of its background picture.
+    static constexpr int kWidth = 527;
+    static constexpr int kHeight = 250;
+    // The word pictures: 1275 x 1005 twips.
+    static constexpr int kPictureWidth = 85;
+    static constexpr int kPictureHeight = 67;
+    // Colours of a flashing headline.
+    static constexpr QRgb kHeadlineWhite = 0xFFFFFFFF;
+    static constexpr QRgb kHeadlineBlue = 0xFF0000FF;
+    static constexpr int kFlashInterval = 1000;
+
+    explicit FeedbackDialog(const QString& name);
+
+protected:
+    // The empty dialog with its frame; the subclass adds its elements.
+    QWidget* newScreen();
+    QLabel* headline(QWidget* screen, const char* name, const QString& text, int pointSize);
+    QLabel* sentence(QWidget* screen, const char* name, const QString& text, const QRect& geometry);
+    QLabel* picture(QWidget* screen, const char* name, int left, int top);
+    picbtn* button(QWidget* screen, const char* name, int left, int top);
+    // A timer on the screen that turns `label` blue, white, blue ... every second.
+    QTimer* flasher(QWidget* screen, QLabel* label);
+    void backgroundLoad();
+};
+
+} // namespace lxp
