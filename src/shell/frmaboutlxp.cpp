@@ -10,6 +10,7 @@
 #include "shell/sharedstate.h"
 
 #include <QDialog>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -33,6 +34,7 @@ const QStringList kCreditOrder = {QStringLiteral("fluent-emoji"), QStringLiteral
 const QString kOwnWorkFirst = QStringLiteral("lexipond-art");
 
 const QColor kInk(0x1F, 0x3A, 0x5F);
+constexpr int kSmallestCreditPointSize = 8;
 const QColor kLinkInk(0x1A, 0x5F, 0xB4);
 
 QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
@@ -158,13 +160,20 @@ QWidget* frmABOUTLXP::CreateScreen() {
         const QString name = QStringLiteral("lblCREDIT%1").arg(i + 1);
         QLabel* credit = textLabel(screen, name.toLatin1().constData(), credits.value(i),
                                    QRect(64, 207 + i * 21, 554, 21), 10, true);
+        // A long name is set smaller rather than cut off.
+        QFont font = credit->font();
+        while (font.pointSize() > kSmallestCreditPointSize &&
+               QFontMetrics(font).horizontalAdvance(credit->text()) > credit->width()) {
+            font.setPointSize(font.pointSize() - 1);
+            credit->setFont(font);
+        }
         credit->setVisible(i < credits.size());
     }
 
-    m_lblTHANKYOU = textLabel(screen, "lblTHANKYOU", QString(), QRect(52, 336, 566, 42), 10);
+    m_lblTHANKYOU = textLabel(screen, "lblTHANKYOU", QString(), QRect(52, 340, 566, 40), 10);
     m_lblTHANKYOU->setWordWrap(true);
 
-    decoration(screen, "lneLine2", QRect(52, 382, 566, 2),
+    decoration(screen, "lneLine2", QRect(52, 384, 566, 2),
                QStringLiteral("QFrame { background: #9CC3E4; border: none; }"));
 
     m_imgImage1 = new QLabel(screen);

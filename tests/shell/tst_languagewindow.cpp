@@ -191,6 +191,9 @@ private slots:
         QCOMPARE(menuTexts(), expectedMenuTexts());
         QVERIFY(menuTexts() != english);
         QCOMPARE(menuTexts().first(), QString::fromUtf8("알파벳 배우기"));
+        for (QLabel* label : screenOf("frmMAINMENU")->findChildren<QLabel*>())
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->objectName()));
         // The next opening of the language window is in Korean too.
         withLanguageWindow([&] {
             QCOMPARE(element<picbtn>("frmLANGUAGE", "btnpCANCEL")->CAPTION(),
