@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <algorithm>
+#include <functional>
 
 namespace lxp {
 
@@ -60,6 +61,35 @@ QFrame* decoration(QWidget* parent, const char* name, const QRect& geometry, con
     shape->setStyleSheet(style);
     return shape;
 }
+
+// Makes a picture or a label a link: a left click on it (press and release over it)
+// runs `onClick`. It belongs to the element and goes with it.
+class ClickWatch : public QObject {
+public:
+    ClickWatch(QWidget* target, std::function<void()> onClick)
+        : QObject(target), m_onClick(std::move(onClick)) {
+        target->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || (event->type() != QEvent::MouseButtonPress &&
+                        event->type() != QEvent::MouseButtonRelease))
+            return QObject::eventFilter(watched, event);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        // The press is taken, so that its release comes back here.
+        if (event->type() == QEvent::MouseButtonRelease &&
+            widget->rect().contains(mouse->position().toPoint()))
+            m_onClick();
+        return true;
+    }
+
+private:
+    std::function<void()> m_onClick;
+};
 
 // A number given as decimal text, shown with exactly two decimals, rounded half away
 // from zero on its decimal digits (so "2.515" gives "2.52", which binary floating
@@ -182,7 +212,7 @@ QWidget* frmABOUTLXP::CreateScreen() {
     m_imgImage1->setGeometry(64, 392, 48, 48);
     m_imgImage1->setToolTip(QStringLiteral("View Website"));
     m_imgImage1->setCursor(HandCursor());
-    m_imgImage1->installEventFilter(this);
+    new ClickWatch(m_imgImage1, [this] { WebPageOpen(); });
 
     m_lblEMAIL = textLabel(screen, "lblEMAIL", QStringLiteral("Email Corvane Software Support"),
                            QRect(300, 403, 318, 26), 12, true);
@@ -193,7 +223,7 @@ QWidget* frmABOUTLXP::CreateScreen() {
     QPalette linkPalette = m_lblEMAIL->palette();
     linkPalette.setColor(QPalette::WindowText, kLinkInk);
     m_lblEMAIL->setPalette(linkPalette);
-    m_lblEMAIL->installEventFilter(this);
+    new ClickWatch(m_lblEMAIL, [this] { SupportMailWrite(); });
 
     m_btnpOK = new picbtn(screen);
     m_btnpOK->setObjectName(QStringLiteral("btnpOK"));
@@ -217,29 +247,6 @@ void frmABOUTLXP::Form_Load() {
         m_lblEMAIL->setCursor(HandCursor());
     if (screen())
         FormPictureLoad(QStringLiteral("main"), QStringLiteral("DIALOG"), *screen());
-}
-
-bool frmABOUTLXP::eventFilter(QObject* watched, QEvent* event) {
-    const bool isLink = watched == m_imgImage1 || watched == m_lblEMAIL;
-    // The press is taken, so that its release comes back to the link.
-    if (isLink && event->type() == QEvent::MouseButtonPress)
-        return true;
-    if (isLink && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (widget && widget->rect().contains(at)) {
-            if (watched == m_imgImage1) {
-                WebPageOpen();
-                return true;
-            }
-            if (watched == m_lblEMAIL) {
-                SupportMailWrite();
-                return true;
-            }
-        }
-    }
-    return Window::eventFilter(watched, event);
 }
 
 QString frmABOUTLXP::windowHandle() const {

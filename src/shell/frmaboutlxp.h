@@ -52,7 +52,6 @@ public:
 protected:
     QWidget* CreateScreen() override;
     void Form_Load() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void WebPageOpen();
