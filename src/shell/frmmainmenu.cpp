@@ -168,9 +168,13 @@ void frmMAINMENU::RefreshText() {
 }
 
 void frmMAINMENU::LessonOpen(const char* window) {
+    // A lesson that cannot be made leaves the menu where it is, rather than an empty
+    // frame with no way back.
+    Window* lesson = windows().get(QLatin1String(window));
+    if (!lesson)
+        return;
     Unload();
-    if (Window* lesson = windows().get(QLatin1String(window)))
-        lesson->Show();
+    lesson->Show();
 }
 
 void frmMAINMENU::LessonHover(picbtn* button, QLabel* label) {

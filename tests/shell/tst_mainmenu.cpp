@@ -205,6 +205,14 @@ private slots:
         QCOMPARE(menuElement<picbtn>("btnpABOUT")->CAPTION(), QString("About"));
     }
 
+    void aLessonThatCannotBeMadeLeavesTheMenuOpen()
+    {
+        windows().define("frmLESSALPH", [] { return std::unique_ptr<Window>(); });
+        clickButton(menuScreen(), "btnpALPHABET");
+        QVERIFY(windows().find("frmMAINMENU")->isLoaded());
+        QVERIFY(menuScreen()->isVisible());
+    }
+
     void closeButtonEndsTheProgram() {
         // The program runs its event loop; the close button ends it.
         bool clicked = false;
