@@ -1,0 +1,243 @@
+#include "lessons/pairs/frmlesspair.h"
+
+#include "controls/handcursor.h"
+#include "controls/picbtn.h"
+#include "dialogs/frmmsgcrect.h"
+#include "dialogs/frmmsgplyag.h"
+#include "dialogs/frmmsgwrong.h"
+#include "shell/media.h"
+#include "shell/modlxplang.h"
+#include "shell/sharedstate.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace lxp {
+
+namespace {
+
+// Colours of a card's frame: blue while in play, yellow once its pair is found.
+const QColor kCardInPlay(40, 112, 219);
+const QColor kCardMatched(255, 255, 0);
+
+// Where the grid and the other elements sit on the window.
+constexpr int kGridLeft = (670 - (3 * frmLESSPAIR::kColumnStep + frmLESSPAIR::kCardWidth)) / 2;
+constexpr int kGridTop = 100;
+
+QLabel* titleLabel(QWidget* parent, const char* name, const QColor& colour, QPoint at)
+{
+    auto* label = new QLabel(QStringLiteral("Match Pairs"), parent);
+    label->setObjectName(QLatin1String(name));
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPointSize(36);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(at.x(), at.y(), 670, 62);
+    return label;
+}
+
+} // namespace
+
+frmLESSPAIR::frmLESSPAIR() : Window(QLatin1String(kName), Kind::Child), m_game(*this) {}
+
+QWidget* frmLESSPAIR::CreateScreen()
+{
+    auto* screen = new QWidget;
+    screen->resize(670, 560);
+
+    // The title and its light blue twin 3 px right of and below it: the black one
+    // reads as the shadow.
+    titleLabel(screen, "lblMatchPairs", Qt::black, {0, -4});
+    titleLabel(screen, "lblMATCH", QColor(194, 216, 252), {-3, -7})->raise();
+
+    lblCLICKCARDS = new QLabel(QStringLiteral("Click two cards below. A matching pair wins."), screen);
+    lblCLICKCARDS->setObjectName(QStringLiteral("lblCLICKCARDS"));
+    QFont instruction(QStringLiteral("Comic Sans MS"));
+    instruction.setPointSizeF(14.25);
+    lblCLICKCARDS->setFont(instruction);
+    lblCLICKCARDS->setAlignment(Qt::AlignCenter);
+    lblCLICKCARDS->setWordWrap(true);
+    lblCLICKCARDS->setGeometry(20, 62, 630, 34);
+
+    for (int row = 0; row < int(kGrid.size()); ++row) {
+        for (int column = 0; column < int(kGrid[0].size()); ++column) {
+            const int i = kGrid[size_t(row)][size_t(column)];
+            auto* card = new QWidget(screen);
+            card->setObjectName(QStringLiteral("picCARD_%1").arg(i));
+            card->setGeometry(kGridLeft + column * kColumnStep, kGridTop + row * kRowStep,
+                              kCardWidth, kCardHeight);
+            card->setAutoFillBackground(true);
+            card->installEventFilter(this);
+            auto* picture = new QLabel(card);
+            picture->setObjectName(QStringLiteral("imgMATCH_%1").arg(i));
+            picture->setGeometry(kPictureInset, kPictureInset, kPictureWidth, kPictureHeight);
+            picture->setScaledContents(true);
+            picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+            picture->hide();
+            picCARD[size_t(i)] = card;
+            imgMATCH[size_t(i)] = picture;
+        }
+    }
+
+    btnpNEW = new picbtn(screen);
+    btnpNEW->setObjectName(QStringLiteral("btnpNEW"));
+    btnpEXIT = new picbtn(screen);
+    btnpEXIT->setObjectName(QStringLiteral("btnpEXIT"));
+    connect(btnpNEW, &picbtn::Click, this, [this] { m_game.DealCards(); });
+    connect(btnpEXIT, &picbtn::Click, this, [this] { Unload(); });
+
+    tmrTimer1 = new QTimer(screen);
+    tmrTimer1->setObjectName(QStringLiteral("tmrTimer1"));
+    tmrTimer1->setInterval(kWordDelayMs);
+    connect(tmrTimer1, &QTimer::timeout, this, [this] { m_game.tmrTimer1_Timer(); });
+    return screen;
+}
+
+void frmLESSPAIR::Form_Load()
+{
+    ButtonPicturesLoad(*btnpEXIT, QStringLiteral("BTN"));
+    ButtonPicturesLoad(*btnpNEW, QStringLiteral("BTN"));
+    FormPictureLoad(QStringLiteral("WINDOW"), QStringLiteral("DIALOG"), *screen());
+
+    btnpEXIT->setCAPTION(ScreenTextLoad(23));
+    lblCLICKCARDS->setText(ScreenTextLoad(29));
+    btnpNEW->setCAPTION(ScreenTextLoad(28));
+    for (const auto& card : picCARD)
+        card->setToolTip(ScreenTextLoad(30));
+
+    // The buttons sit on the page below the grid, side by side.
+    const int buttonTop = kGridTop + 2 * kRowStep + kCardHeight + 16;
+    btnpNEW->move(335 - 12 - btnpNEW->width(), buttonTop);
+    btnpEXIT->move(335 + 12, buttonTop);
+
+    m_game.DealCards();
+}
+
+void frmLESSPAIR::Form_Unload()
+{
+    // Leaving the game by any route brings the main menu back.
+    if (tmrTimer1)
+        tmrTimer1->stop();
+    if (Window* menu = windows().get(QStringLiteral("frmMAINMENU")))
+        menu->Show();
+}
+
+bool frmLESSPAIR::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        for (int i = 0; i < PairsGame::kCards; ++i) {
+            if (watched != picCARD[size_t(i)] || mouse->button() != Qt::LeftButton)
+                continue;
+            if (picCARD[size_t(i)]->rect().contains(mouse->position().toPoint()))
+                m_game.picCARD_Click(i);
+            return true;
+        }
+    }
+    return Window::eventFilter(watched, event);
+}
+
+bool frmLESSPAIR::CardPictureLoad(int card, const QString& resourceName)
+{
+    const QPixmap picture = PictureFromResource(QStringLiteral("CUSTOM"), resourceName);
+    if (picture.isNull() || !imgMATCH[size_t(card)])
+        return false;
+    imgMATCH[size_t(card)]->setPixmap(picture);
+    return true;
+}
+
+QPixmap frmLESSPAIR::cardPicture(int card) const
+{
+    const QLabel* picture = imgMATCH[size_t(card)];
+    return picture ? picture->pixmap() : QPixmap();
+}
+
+void frmLESSPAIR::CardPictureCopy(int from, int to)
+{
+    if (imgMATCH[size_t(to)])
+        imgMATCH[size_t(to)]->setPixmap(cardPicture(from));
+}
+
+void frmLESSPAIR::CardUpdate(int card, const PairCard& state)
+{
+    QWidget* face = picCARD[size_t(card)];
+    if (!face)
+        return;
+    QPalette palette = face->palette();
+    palette.setColor(QPalette::Window, state.matched ? kCardMatched : kCardInPlay);
+    face->setPalette(palette);
+    // A card never greys out: a turned card simply stops taking clicks.
+    face->setCursor(HandCursor());
+    imgMATCH[size_t(card)]->setVisible(state.pictureShown);
+}
+
+void frmLESSPAIR::WrongAnswerShow(int cardA, int cardB, const QString& sentence)
+{
+    auto* dialog = windows().get<frmMSGWRONG>();
+    if (!dialog)
+        return;
+    dialog->lblWordWasfrmMSGWRONG()->setText(sentence);
+    dialog->imgPICTURE()->setVisible(false);
+    dialog->imgPICTUREA()->setVisible(true);
+    dialog->imgPICTUREB()->setVisible(true);
+    dialog->imgPICTUREA()->setPixmap(cardPicture(cardA));
+    dialog->imgPICTUREB()->setPixmap(cardPicture(cardB));
+    dialog->ShowModal();
+}
+
+void frmLESSPAIR::CorrectAnswerPrepare(int cardB, const QString& sentence)
+{
+    auto* dialog = windows().get<frmMSGCRECT>();
+    if (!dialog)
+        return;
+    dialog->Unload();
+    dialog->imgPICTURE()->setPixmap(cardPicture(cardB));
+    dialog->lblWordWas()->setText(sentence);
+}
+
+void frmLESSPAIR::CorrectAnswerShow()
+{
+    auto* dialog = windows().get<frmMSGCRECT>();
+    if (!dialog)
+        return;
+    dialog->imgPICTURE()->setVisible(true);
+    dialog->ShowModal();
+}
+
+bool frmLESSPAIR::PlayAgainAsk()
+{
+    auto* dialog = windows().get<frmMSGPLYAG>();
+    if (dialog)
+        dialog->ShowModal();
+    const bool again = shared().blnPLAYAGAIN;
+    if (!again && dialog)
+        dialog->Unload();
+    if (again)
+        if (auto* correct = windows().get<frmMSGCRECT>())
+            correct->Unload();
+    return again;
+}
+
+void frmLESSPAIR::WordTimerStart()
+{
+    if (tmrTimer1)
+        tmrTimer1->start();
+}
+
+void frmLESSPAIR::WordTimerStop()
+{
+    if (tmrTimer1)
+        tmrTimer1->stop();
+}
+
+void frmLESSPAIR::LessonClose()
+{
+    Unload();
+}
+
+} // namespace lxp

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+#include <array>
+
+namespace lxp {
+
+// One card of the matching pairs game.
+struct PairCard {
+    // The word the card carries: the entry name with its blanks removed, letter case
+    // kept ("Kiwi Fruit" is carried as KiwiFruit). Cards pair by equal words.
+    QString word;
+    // Resource name of the picture the card holds ("KIWIFRUIT"); empty while none.
+    QString picture;
+    bool pictureShown = false;
+    bool enabled = true;
+    // A card of a found pair: yellow frame instead of blue.
+    bool matched = false;
+
+    // Face up and waiting for the comparison.
+    bool faceUp() const { return !matched && pictureShown && !enabled; }
+};
+
+// What the game asks of its screen. Dialogs are modal: the calls return once the
+// learner has closed them.
+class PairsScreen {
+public:
+    virtual ~PairsScreen() = default;
+    // Loads the word picture `resourceName` into card `card`; false (and the card
+    // keeps the picture it had) when there is no such picture.
+    virtual bool CardPictureLoad(int card, const QString& resourceName) = 0;
+    // Copies the picture of card `from` to card `to`.
+    virtual void CardPictureCopy(int from, int to) = 0;
+    // Shows the card as the game holds it (picture shown, enabled, frame colour).
+    virtual void CardUpdate(int card, const PairCard& state) = 0;
+    // The wrong-answer dialog with the pictures of both cards and the sentence.
+    virtual void WrongAnswerShow(int cardA, int cardB, const QString& sentence) = 0;
+    // The correct-answer dialog: first filled in (a fresh dialog with card b's
+    // picture and the sentence), then shown once the word timer runs.
+    virtual void CorrectAnswerPrepare(int cardB, const QString& sentence) = 0;
+    virtual void CorrectAnswerShow() = 0;
+    // The play-again question; the learner's answer.
+    virtual bool PlayAgainAsk() = 0;
+    // The 200 ms timer that speaks the word of a found pair.
+    virtual void WordTimerStart() = 0;
+    virtual void WordTimerStop() = 0;
+    // Closes the lesson window (which brings the main menu back).
+    virtual void LessonClose() = 0;
+};
+
+// The rules of the matching pairs game: twelve cards, six words on two cards each,
+// turned two at a time. Plain C++ without widgets; the screen is driven through
+// PairsScreen.
+class PairsGame {
+public:
+    static constexpr int kCards = 12;
+    static constexpr int kPairs = kCards / 2;
+
+    explicit PairsGame(PairsScreen& screen);
+
+    // Deals six different words onto cards 0 to 5 and the same six, in random order,
+    // onto cards 6 to 11; every card face down, both counters 0.
+    void DealCards();
+    // Gives `card` entry n of `letter` from the letter table (n corrected into
+    // 1..count); the card keeps its picture when the picture is missing and its word
+    // too when the entry cannot be found.
+    void LetterPictureLoad(int card, const QString& letter, qint32 n);
+    // The learner clicks a card.
+    void picCARD_Click(int i);
+    // The word timer fires: speak the word of the last pair found.
+    void tmrTimer1_Timer();
+
+    const PairCard& card(int i) const { return m_cards.at(size_t(i)); }
+    qint16 intCARDSTURNED = 0;
+    qint16 intPAIRSFOUND = 0;
+    QString strLASTWORD;
+    // Words already dealt, to keep a word from being dealt twice.
+    QStringList lstLIST;
+
+private:
+    struct LetterBlock {
+        qsizetype countLine = -1; // index of the count line in the table; -1: not found
+        qint32 count = 0;
+    };
+    static LetterBlock LetterBlockFind(const QStringList& lines, const QString& letter);
+    QString LetterDraw();
+    qint32 Draw(qint32 n);
+    void CardSet(int i, bool pictureShown, bool enabled, bool matched);
+    void Compare();
+    // A card's word may be dealt: it has one and no other card has it yet.
+    bool isNewWord(const QString& word) const;
+
+    PairsScreen& m_screen;
+    std::array<PairCard, kCards> m_cards;
+};
+
+} // namespace lxp
