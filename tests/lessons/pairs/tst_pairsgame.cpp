@@ -11,6 +11,14 @@ using namespace lxp;
 namespace {
 
 // A small letter table: "A" with two entries, "B" with three, "X" with two.
+// Every sound the game plays, as a stand-in recording.
+void giveSounds(TestSeam& seam, const QStringList& words)
+{
+    seam.setResource("AUDIO", "CLICK", QByteArray("RIFF sound"));
+    for (const QString& word : words)
+        seam.setResource("WORDS", word, QByteArray("RIFF word"));
+}
+
 QByteArray smallTable()
 {
     const QStringList lines = {
@@ -202,6 +210,7 @@ private slots:
         seam.setResource("DATA", "US_INF", smallTable());
         FakePairsScreen screen;
         PairsGame game(screen);
+        giveSounds(seam, {});
         game.DealCards();
         const auto [hi, lo] = mismatchedCards(game);
         QVERIFY(hi > lo && lo >= 0);
@@ -235,6 +244,7 @@ private slots:
         PairsGame game(screen);
         game.DealCards();
         const QString word = game.card(0).word;
+        giveSounds(seam, {word});
         const QList<int> pair = cardsOf(game, word);
         QCOMPARE(pair.size(), 2);
         screen.log.clear();
@@ -291,6 +301,7 @@ private slots:
     void aThirdClickDuringTheSecondSoundIsIgnored()
     {
         TestSeam seam;
+        giveSounds(seam, {});
         FakePairsScreen screen;
         PairsGame game(screen);
         if (ContentTableLoad("INF").isEmpty())
