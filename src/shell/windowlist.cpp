@@ -3,6 +3,7 @@
 #include "dialogs/frmmsgcrt10.h"
 #include "dialogs/frmmsgplyag.h"
 #include "dialogs/frmmsgwrong.h"
+#include "lessons/pairs/frmlesspair.h"
 #include "lessons/placeholder/placeholderlesson.h"
 #include "shell/frmaboutlxp.h"
 #include "shell/frmlanguage.h"
@@ -42,7 +43,7 @@ void defineProgramWindows(WindowRegistry& registry) {
     definePlaceholder(registry, "frmLESSWRDM", 38, "btnpWORDS");
     definePlaceholder(registry, "frmLESSPCWD", 39, "btnpPICANDWORDS");
     definePlaceholder(registry, "frmLESSWRIT", 40, "btnpWRITEALONG");
-    definePlaceholder(registry, "frmLESSPAIR", 41, "btnpPAIRS");
+    defineWindow<frmLESSPAIR>(registry);
 }
 
 } // namespace lxp
