@@ -63,11 +63,16 @@ PairsGame::LetterBlock PairsGame::LetterBlockFind(const QStringList& lines, cons
 
 void PairsGame::LetterPictureLoad(int card, const QString& letter, qint32 n)
 {
+    LetterPictureLoad(card, letter, n, ContentTableLoad(QLatin1String(kLetterTable)));
+}
+
+void PairsGame::LetterPictureLoad(int card, const QString& letter, qint32 n,
+                                  const QStringList& lines)
+{
     if (card < 0 || card >= kCards)
         return;
     if (n == 0)
         n = 1;
-    const QStringList lines = ContentTableLoad(QLatin1String(kLetterTable));
     const LetterBlock block = LetterBlockFind(lines, letter);
     if (block.countLine < 0)
         return;
@@ -105,9 +110,8 @@ void PairsGame::DealCards()
     for (int i = 0; i < kPairs; ++i) {
         for (int draws = 0; draws < kMostDrawsPerCard; ++draws) {
             const QString letter = LetterDraw();
-            const LetterBlock block =
-                LetterBlockFind(ContentTableLoad(QLatin1String(kLetterTable)), letter);
-            LetterPictureLoad(i, letter, Draw(block.count) + 1);
+            const QStringList lines = ContentTableLoad(QLatin1String(kLetterTable));
+            LetterPictureLoad(i, letter, Draw(LetterBlockFind(lines, letter).count) + 1, lines);
             if (isNewWord(m_cards.at(size_t(i)).word))
                 break;
         }

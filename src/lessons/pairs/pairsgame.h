@@ -85,6 +85,8 @@ private:
         qint32 count = 0;
     };
     static LetterBlock LetterBlockFind(const QStringList& lines, const QString& letter);
+    // The same on the letter table's lines as read for this draw.
+    void LetterPictureLoad(int card, const QString& letter, qint32 n, const QStringList& lines);
     QString LetterDraw();
     qint32 Draw(qint32 n);
     void CardSet(int i, bool pictureShown, bool enabled, bool matched);
