@@ -64,6 +64,9 @@ QWidget* frmLESSPAIR::CreateScreen()
     lblCLICKCARDS->setWordWrap(true);
     lblCLICKCARDS->setGeometry(20, 62, 630, 34);
 
+    QFont backFont(QStringLiteral("Comic Sans MS"));
+    backFont.setPixelSize(72);
+    backFont.setBold(true);
     for (int row = 0; row < int(kGrid.size()); ++row) {
         for (int column = 0; column < int(kGrid[0].size()); ++column) {
             const int i = kGrid[size_t(row)][size_t(column)];
@@ -73,6 +76,14 @@ QWidget* frmLESSPAIR::CreateScreen()
                               kCardWidth, kCardHeight);
             card->setAutoFillBackground(true);
             card->installEventFilter(this);
+            // The back of a face-down card: a big soft question mark on the blue.
+            auto* back = new QLabel(QStringLiteral("?"), card);
+            back->setObjectName(QStringLiteral("lblBACK_%1").arg(i));
+            back->setGeometry(0, 0, kCardWidth, kCardHeight);
+            back->setAlignment(Qt::AlignCenter);
+            back->setFont(backFont);
+            back->setStyleSheet(QStringLiteral("color: rgba(255, 255, 255, 110);"));
+            back->setAttribute(Qt::WA_TransparentForMouseEvents);
             auto* picture = new QLabel(card);
             picture->setObjectName(QStringLiteral("imgMATCH_%1").arg(i));
             picture->setGeometry(kPictureInset, kPictureInset, kPictureWidth, kPictureHeight);
