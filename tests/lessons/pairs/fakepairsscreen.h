@@ -4,7 +4,6 @@
 
 #include <QSet>
 #include <QStringList>
-#include <functional>
 
 // Stands in for the matching pairs screen: notes what the game asks of it.
 class FakePairsScreen : public lxp::PairsScreen {
@@ -12,50 +11,26 @@ public:
     QStringList log;
     QSet<QString> missingPictures;
     bool playAgainAnswer = true;
-    int lessonCloses = 0;
-    bool timerRunning = false;
-    QString lastSentence;
-    int wrongA = -1, wrongB = -1, correctB = -1;
-    std::function<void()> whileCorrectShows;
+    QString sentence;
+    int cardA = -1, cardB = -1;
 
-    bool CardPictureLoad(int card, const QString& name) override
-    {
-        if (missingPictures.contains(name))
-            return false;
-        log << QStringLiteral("picture %1 %2").arg(card).arg(name);
-        return true;
-    }
+    bool CardPictureLoad(int, const QString& name) override { return !missingPictures.contains(name); }
     void CardPictureCopy(int, int) override {}
     void CardUpdate(int, const lxp::PairCard&) override {}
-    void WrongAnswerShow(int a, int b, const QString& sentence) override
+    void WrongAnswerShow(int a, int b, const QString& text) override { note("wrong", a, b, text); }
+    void CorrectAnswerPrepare(int b, const QString& text) override { note("correct prepared", -1, b, text); }
+    void CorrectAnswerShow() override { log << "correct shown"; }
+    bool PlayAgainAsk() override { log << "play again?"; return playAgainAnswer; }
+    void WordTimerStart() override { log << "timer on"; }
+    void WordTimerStop() override { log << "timer off"; }
+    void LessonClose() override { log << "lesson closed"; }
+
+private:
+    void note(const QString& what, int a, int b, const QString& text)
     {
-        wrongA = a;
-        wrongB = b;
-        lastSentence = sentence;
-        log << "wrong";
+        log << what;
+        cardA = a;
+        cardB = b;
+        sentence = text;
     }
-    void CorrectAnswerPrepare(int b, const QString& sentence) override
-    {
-        correctB = b;
-        lastSentence = sentence;
-        log << "correct prepared";
-    }
-    void CorrectAnswerShow() override
-    {
-        log << "correct shown";
-        if (whileCorrectShows)
-            whileCorrectShows();
-    }
-    bool PlayAgainAsk() override
-    {
-        log << "play again?";
-        return playAgainAnswer;
-    }
-    void WordTimerStart() override
-    {
-        timerRunning = true;
-        log << "timer on";
-    }
-    void WordTimerStop() override { timerRunning = false; }
-    void LessonClose() override { ++lessonCloses; }
 };
