@@ -50,7 +50,7 @@ private:
     template <class Done> bool runUntil(Done done, qint64 timeoutMs);
     void pump();
     bool contextReady();
-    bool streamReady(const pa_sample_spec& spec);
+    bool streamReady(const pa_sample_spec& format);
     bool samplesWrite(const char* data, size_t size, size_t frame, qint64 timeoutMs);
     bool drain(qint64 timeoutMs);
     void streamClose();
@@ -62,7 +62,7 @@ private:
     pa_mainloop* m_loop = nullptr;
     pa_context* m_context = nullptr;
     pa_stream* m_stream = nullptr;
-    pa_sample_spec m_spec{};
+    pa_sample_spec m_format{};
     bool m_corked = false;
     bool m_playing = false;
     bool m_warned[WarningCount] = {};
@@ -129,14 +129,14 @@ bool PulseOutput::contextReady()
     return false;
 }
 
-bool PulseOutput::streamReady(const pa_sample_spec& spec)
+bool PulseOutput::streamReady(const pa_sample_spec& format)
 {
     if (m_stream && pa_stream_get_state(m_stream) == PA_STREAM_READY &&
-        pa_sample_spec_equal(&m_spec, &spec))
+        pa_sample_spec_equal(&m_format, &format))
         return true;
     streamClose();
 
-    m_stream = pa_stream_new(m_context, "Lexipond", &spec, nullptr);
+    m_stream = pa_stream_new(m_context, "Lexipond", &format, nullptr);
     const auto settled = [this] {
         const pa_stream_state_t state = pa_stream_get_state(m_stream);
         return state == PA_STREAM_READY || !PA_STREAM_IS_GOOD(state);
@@ -145,7 +145,7 @@ bool PulseOutput::streamReady(const pa_sample_spec& spec)
     // sound is heard soon after it is written and the drain ends soon after it ends.
     pa_buffer_attr buffer;
     buffer.maxlength = uint32_t(-1);
-    buffer.tlength = uint32_t(pa_usec_to_bytes(kBufferMs * PA_USEC_PER_MSEC, &spec));
+    buffer.tlength = uint32_t(pa_usec_to_bytes(kBufferMs * PA_USEC_PER_MSEC, &format));
     buffer.prebuf = uint32_t(-1);
     buffer.minreq = uint32_t(-1);
     buffer.fragsize = uint32_t(-1);
@@ -153,7 +153,7 @@ bool PulseOutput::streamReady(const pa_sample_spec& spec)
         pa_stream_connect_playback(m_stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
                                    nullptr) >= 0 &&
         runUntil(settled, kConnectTimeoutMs) && pa_stream_get_state(m_stream) == PA_STREAM_READY) {
-        m_spec = spec;
+        m_format = format;
         m_corked = false;
         return true;
     }
@@ -225,16 +225,16 @@ void PulseOutput::play(const QByteArray& wav)
     const std::optional<WavSound> sound = WavSoundRead(wav);
     if (!sound || sound->dataSize == 0)
         return;
-    pa_sample_spec spec;
-    spec.format = sound->bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    spec.rate = uint32_t(sound->sampleRate);
-    spec.channels = uint8_t(sound->channels);
-    if (!pa_sample_spec_valid(&spec))
+    pa_sample_spec sampleFormat;
+    sampleFormat.format = sound->bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    sampleFormat.rate = uint32_t(sound->sampleRate);
+    sampleFormat.channels = uint8_t(sound->channels);
+    if (!pa_sample_spec_valid(&sampleFormat))
         return;
 
     m_playing = true;
     pump();
-    if (contextReady() && streamReady(spec)) {
+    if (contextReady() && streamReady(sampleFormat)) {
         if (m_corked) {
             operationDrop(pa_stream_cork(m_stream, 0, nullptr, nullptr));
             m_corked = false;
