@@ -254,8 +254,8 @@ class Espeak:
                             "-w", out, text], check=True)
 
 
-def make_voice(spec, plain=False):
-    kind, _, name = spec.partition(":")
+def make_voice(voice_name, plain=False):
+    kind, _, name = voice_name.partition(":")
     lexicon = None if plain else os.path.join(HERE, "lexicon.txt")
     if kind == "flite":
         return Flite(name, lexicon)
@@ -263,7 +263,7 @@ def make_voice(spec, plain=False):
         return Festival(name)
     if kind == "espeak-ng":
         return Espeak()
-    raise SystemExit("unknown voice %s" % spec)
+    raise SystemExit("unknown voice %s" % voice_name)
 
 
 def speak_all(voice, items, limit, tmp, target_db):
@@ -535,10 +535,10 @@ def main(argv=None):
             rows = [r for r in speech_rows(part, args.voice, stretch, args.plain)
                     if wanted is None or r[0] in wanted]
             paces = {}
-            for spec in sorted({r[2] for r in rows}):
+            for voice_name in sorted({r[2] for r in rows}):
                 items = [(name, text, os.path.join(args.out, folder, name + ".wav"), pace)
-                         for name, text, v, pace in rows if v == spec]
-                paces.update(speak_all(make_voice(spec, args.plain), items, limit, tmp,
+                         for name, text, v, pace in rows if v == voice_name]
+                paces.update(speak_all(make_voice(voice_name, args.plain), items, limit, tmp,
                                        SPEECH_LEVEL_DB))
             for name, _, _, _ in rows:
                 out = os.path.join(args.out, folder, name + ".wav")
