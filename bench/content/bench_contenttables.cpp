@@ -1,14 +1,17 @@
-// Cost of one content query on the shipped tables: each query reads, converts and
-// scans its whole table, so these are the worst cases (the last block, the last
-// entry, the last word).
+// Cost of each content query on the shipped tables. Every query reads, converts and
+// scans its whole table, so these are the worst cases: the last block, entry or word.
 
 #include "content/contenttables.h"
 #include "shell/sharedstate.h"
 #include "support/testseam.h"
 
 #include <QtTest>
+#include <functional>
 
 using namespace lxp;
+
+using Query = std::function<QString()>;
+Q_DECLARE_METATYPE(Query)
 
 class BenchContentTables : public QObject {
     Q_OBJECT
@@ -21,52 +24,34 @@ private slots:
     }
     void cleanup() { m_seam.reset(); }
 
-    void contentTableLoad() {
-        qsizetype lines = 0;
-        QBENCHMARK {
-            lines = ContentTableLoad(kLetterTable).size();
-        }
-        QCOMPARE(lines, 680);
+    void query_data() {
+        QTest::addColumn<Query>("query");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("ContentTableLoad")
+            << Query([] { return QString::number(ContentTableLoad(kLetterTable).size()); })
+            << QStringLiteral("680");
+        QTest::newRow("CategoryWordRead")
+            << Query([] { return CategoryWordRead(QStringLiteral("VEGETABLES"), 15).word; })
+            << QStringLiteral("Tomato");
+        QTest::newRow("CategoryWordsList") << Query([] {
+            return CategoryWordsList(QStringLiteral("VEGETABLES"), 15).words.last();
+        }) << QStringLiteral("Tomato");
+        QTest::newRow("LetterWordRead")
+            << Query([] { return LetterWordRead(QStringLiteral("Z"), 3).name; })
+            << QStringLiteral("Zoo");
+        QTest::newRow("PictureWordCount")
+            << Query([] { return QString::number(PictureWordCount()); }) << QStringLiteral("157");
+        QTest::newRow("PictureWordRead")
+            << Query([] { return PictureWordRead(157).word; }) << QStringLiteral("Zucchini");
     }
-
-    void categoryWordRead() {
-        CategoryWord word;
+    void query() {
+        QFETCH(Query, query);
+        QFETCH(QString, result);
+        QString answer;
         QBENCHMARK {
-            word = CategoryWordRead(QStringLiteral("VEGETABLES"), 15);
+            answer = query();
         }
-        QCOMPARE(word.word, QStringLiteral("Tomato"));
-    }
-
-    void categoryWordsList() {
-        CategoryWords words;
-        QBENCHMARK {
-            words = CategoryWordsList(QStringLiteral("VEGETABLES"), 15);
-        }
-        QCOMPARE(words.words.size(), 15);
-    }
-
-    void letterWordRead() {
-        LetterWord entry;
-        QBENCHMARK {
-            entry = LetterWordRead(QStringLiteral("Z"), 3);
-        }
-        QCOMPARE(entry.name, QStringLiteral("Zoo"));
-    }
-
-    void pictureWordCount() {
-        qint32 count = 0;
-        QBENCHMARK {
-            count = PictureWordCount();
-        }
-        QCOMPARE(count, 157);
-    }
-
-    void pictureWordRead() {
-        PictureWord word;
-        QBENCHMARK {
-            word = PictureWordRead(157);
-        }
-        QCOMPARE(word.word, QStringLiteral("Zucchini"));
+        QCOMPARE(answer, result);
     }
 
 private:
