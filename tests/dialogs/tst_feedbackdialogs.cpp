@@ -1,41 +1,14 @@
 #include "controls/picbtn.h"
 #include "dialogs/frmmsgcrect.h"
-#include "dialogs/frmmsgcrt10.h"
-#include "dialogs/frmmsgplyag.h"
 #include "dialogs/frmmsgwrong.h"
-#include "dialogs/modalsteps.h"
-#include "shell/modprogmain.h"
-#include "shell/sharedstate.h"
-#include "support/testseam.h"
-
-#include <QApplication>
-#include <QLabel>
-#include <QTest>
-#include <QTimer>
+#include "dialogs/screensteps.h"
 
 using namespace lxp;
+using namespace lxp::testing;
 
 namespace {
 
-QWidget* screenOf(const QString& name) {
-    Window* window = windows().find(name);
-    return window ? window->screen() : nullptr;
-}
-
-template <class T> T* element(const QString& window, const QString& name) {
-    QWidget* screen = screenOf(window);
-    return screen ? screen->findChild<T*>(name) : nullptr;
-}
-
-void click(const QString& window, const QString& name) {
-    auto* button = element<picbtn>(window, name);
-    QVERIFY2(button, qPrintable(window + "." + name));
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-}
-
-QRgb textColour(QLabel* label) {
-    return label->palette().color(QPalette::WindowText).rgba();
-}
+QRgb textColour(QLabel* label) { return label->palette().color(QPalette::WindowText).rgba(); }
 
 QPixmap somePicture(const QColor& colour) {
     QPixmap picture(300, 225);
@@ -48,11 +21,12 @@ QPixmap somePicture(const QColor& colour) {
 class TestFeedbackDialogs : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestSeam> seam;
+    std::unique_ptr<StartedProgram> program;
+    QStringList& played() { return program->seam.played; }
 
     // Shows a dialog modally and, once it shows, runs `whileOpen` (which closes it).
     void showModal(const QString& name, const std::function<void()>& whileOpen) {
-        const auto ran = testing::whenModal(name, whileOpen);
+        const auto ran = whenModal(name, whileOpen);
         windows().get(name)->ShowModal();
         QVERIFY(*ran);
         QVERIFY(!windows().find(name)->isLoaded());
@@ -60,122 +34,80 @@ class TestFeedbackDialogs : public QObject {
 
 private slots:
     void init() {
-        windows().clear();
-        resetShared();
-        seam = std::make_unique<TestSeam>();
+        program = std::make_unique<StartedProgram>();
         // Stand-in effect sounds, so that the test does not depend on the recordings.
         for (const char* effect : {"WIN", "BELLHIGH", "LOOSE"})
-            seam->setResource("AUDIO", effect, QByteArray("RIFF stand-in for ") + effect);
-        StartUp();
+            program->seam.setResource("AUDIO", effect, QByteArray("RIFF stand-in for ") + effect);
     }
+    void cleanup() { program.reset(); }
 
-    void cleanup() {
-        windows().clear();
-        seam.reset();
-    }
-
-    void dialogsShareTheirLook_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("buttons");
-        QTest::addColumn<QStringList>("captions");
-        QTest::newRow("correct") << "frmMSGCRECT" << QStringList{"btnpOK"} << QStringList{"OK"};
-        QTest::newRow("ten in a row")
-            << "frmMSGCRT10" << QStringList{"btnpOK"} << QStringList{"OK"};
-        QTest::newRow("wrong") << "frmMSGWRONG" << QStringList{"btnpOK"} << QStringList{"OK"};
-        QTest::newRow("play again")
-            << "frmMSGPLYAG" << QStringList{"btnpYES", "btnpNO"} << QStringList{"Yes", "No"};
-    }
-
-    void dialogsShareTheirLook() {
-        QFETCH(QString, name);
-        QFETCH(QStringList, buttons);
-        QFETCH(QStringList, captions);
-        windows().get(name)->Load();
-        QWidget* screen = screenOf(name);
-        QVERIFY(screen);
-        QCOMPARE(screen->windowTitle(), QString("Lexipond"));
-        QCOMPARE(screen->size(), QSize(527, 250));
-        QCOMPARE(screen->parentWidget(), screenOf("mdiPROGMAIN"));
-        QVERIFY(element<QWidget>(name, "shpWINDOW"));
-        for (int i = 0; i < buttons.size(); ++i) {
-            auto* button = element<picbtn>(name, buttons[i]);
-            QVERIFY(button);
-            QCOMPARE(button->CAPTION(), captions[i]);
-            QVERIFY(!button->property("PictureNormal").value<QPixmap>().isNull());
-            QVERIFY(screen->rect().contains(button->geometry()));
-        }
-        for (QLabel* label : screen->findChildren<QLabel*>()) {
-            if (label->wordWrap() || label->text().isEmpty() || label->parent() != screen)
-                continue;
-            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
-                     qPrintable(label->objectName()));
-        }
-    }
-
-    void soundPlaysAtTheFirstTouch_data() {
+    // A dialog plays its sound once, at its first touch, while its sentence still reads
+    // the design text (the load step runs before the caller's assignments). It sits in
+    // the main window with its buttons inside it and no text cut off.
+    void soundAtLoad_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("sounds");
-        QTest::newRow("correct") << "frmMSGCRECT" << QStringList{"AUDIO/WIN"};
-        QTest::newRow("ten in a row") << "frmMSGCRT10" << QStringList{"AUDIO/BELLHIGH"};
-        QTest::newRow("wrong") << "frmMSGWRONG" << QStringList{"AUDIO/LOOSE"};
-        QTest::newRow("play again") << "frmMSGPLYAG" << QStringList{};
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("designText");
+        QTest::addColumn<QStringList>("buttons");
+        const QStringList ok{"btnpOK"};
+        QTest::newRow("correct") << "frmMSGCRECT" << QStringList{"AUDIO/WIN"} << "lblWordWas" << " Word Was" << ok;
+        QTest::newRow("ten in a row") << "frmMSGCRT10" << QStringList{"AUDIO/BELLHIGH"} << "" << "" << ok;
+        QTest::newRow("wrong") << "frmMSGWRONG" << QStringList{"AUDIO/LOOSE"} << "lblWordWasfrmMSGWRONG" << " Word was" << ok;
+        QTest::newRow("play again") << "frmMSGPLYAG" << QStringList{} << "" << "" << QStringList{"btnpYES", "btnpNO"};
     }
-
-    void soundPlaysAtTheFirstTouch() {
+    void soundAtLoad() {
         QFETCH(QString, name);
         QFETCH(QStringList, sounds);
-        seam->played.clear();
-        // The sentence is still the design text while the sound plays: the load step
-        // runs before the caller's assignments.
+        QFETCH(QString, sentence);
+        QFETCH(QString, designText);
+        QFETCH(QStringList, buttons);
+        played().clear();
         QString sentenceDuringSound;
-        seam->onPlay = [&](const QString&) {
-            if (auto* label = element<QLabel>(name, name == "frmMSGWRONG" ? "lblWordWasfrmMSGWRONG"
-                                                                          : "lblWordWas"))
-                sentenceDuringSound = label->text();
+        program->seam.onPlay = [&](const QString&) {
+            if (!sentence.isEmpty())
+                sentenceDuringSound = element<QLabel>(name, sentence)->text();
         };
         if (name == "frmMSGCRECT")
             windows().get<frmMSGCRECT>()->lblWordWas()->setText("You found Apple");
         else if (name == "frmMSGWRONG")
-            windows().get<frmMSGWRONG>()->lblWordWasfrmMSGWRONG()->setText(
-                "You have not found the correct one");
+            windows().get<frmMSGWRONG>()->lblWordWasfrmMSGWRONG()->setText("You have not found it");
         else
             windows().get(name)->Load();
-        QCOMPARE(seam->played, sounds);
-        if (name == "frmMSGCRECT")
-            QCOMPARE(sentenceDuringSound, QString(" Word Was"));
-        if (name == "frmMSGWRONG")
-            QCOMPARE(sentenceDuringSound, QString(" Word was"));
-        // Touching it again while it is open plays nothing more.
+        QCOMPARE(played(), sounds);
+        QCOMPARE(sentenceDuringSound, designText);
+
+        QCOMPARE(screenOf(name)->parentWidget(), screenOf("mdiPROGMAIN"));
+        for (const QString& button : buttons)
+            QVERIFY(screenOf(name)->rect().contains(element(name, button)->geometry()));
+        QVERIFY(textsFit(name));
+        // Touching it again, or showing it, plays nothing more.
         windows().get(name)->Load();
-        QCOMPARE(seam->played, sounds);
-        showModal(name, [&] { click(name, name == "frmMSGPLYAG" ? "btnpYES" : "btnpOK"); });
-        QCOMPARE(seam->played, sounds);
+        showModal(name, [&] { click(name, buttons.first()); });
+        QCOMPARE(played(), sounds);
     }
 
+    // The headline starts white and turns blue and white every second; white again at
+    // the next opening.
     void headlineFlashesWhiteAndBlue_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("correct") << "frmMSGCRECT";
         QTest::newRow("ten in a row") << "frmMSGCRT10";
     }
-
     void headlineFlashesWhiteAndBlue() {
         QFETCH(QString, name);
         windows().get(name)->Load();
         auto* headline = element<QLabel>(name, "lblCORRECT");
-        auto* timer = element<QTimer>(name, "tmrANIM");
-        QVERIFY(headline && timer);
-        QVERIFY(timer->isActive());
-        QCOMPARE(timer->interval(), 1000);
+        QCOMPARE(element<QTimer>(name, "tmrANIM")->interval(), 1000);
         QCOMPARE(textColour(headline), QRgb(0xFFFFFFFF));
-        QTRY_COMPARE_WITH_TIMEOUT(textColour(headline), QRgb(0xFF0000FF), 1500);
-        QTRY_COMPARE_WITH_TIMEOUT(textColour(headline), QRgb(0xFFFFFFFF), 1500);
-        QTRY_COMPARE_WITH_TIMEOUT(textColour(headline), QRgb(0xFF0000FF), 1500);
+        for (QRgb colour : {0xFF0000FFu, 0xFFFFFFFFu, 0xFF0000FFu})
+            QTRY_COMPARE_WITH_TIMEOUT(textColour(headline), colour, 1500);
         windows().get(name)->Unload();
-        // The next opening starts white again.
         windows().get(name)->Load();
         QCOMPARE(textColour(element<QLabel>(name, "lblCORRECT")), QRgb(0xFFFFFFFF));
     }
 
+    // The answer is true when the dialog opens; closed without its buttons it stays true.
     void playAgainAnswers_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("answer");
@@ -183,13 +115,12 @@ private slots:
         QTest::newRow("No") << "btnpNO" << false;
         QTest::newRow("closed by its close box") << "close" << true;
     }
-
     void playAgainAnswers() {
         QFETCH(QString, how);
         QFETCH(bool, answer);
         shared().blnPLAYAGAIN = !answer;
         showModal("frmMSGPLYAG", [&] {
-            QCOMPARE(shared().blnPLAYAGAIN, true); // preset when it opens
+            QCOMPARE(shared().blnPLAYAGAIN, true);
             if (how == "close")
                 screenOf("frmMSGPLYAG")->close();
             else
@@ -198,28 +129,23 @@ private slots:
         QCOMPARE(shared().blnPLAYAGAIN, answer);
     }
 
+    // What a lesson put into the correct dialog is gone once it closes.
     void correctDialogForgetsItsCallerAtClosing() {
         auto* dialog = windows().get<frmMSGCRECT>();
         dialog->imgPICTURE()->setPixmap(somePicture(Qt::red));
         dialog->lblWordWas()->setText("You found Apple");
-        QCOMPARE(dialog->imgPICTURE()->size(), QSize(85, 67));
-        QVERIFY(dialog->imgPICTURE()->hasScaledContents());
         showModal("frmMSGCRECT", [&] {
-            QCOMPARE(element<QLabel>("frmMSGCRECT", "lblWordWas")->text(),
-                     QString("You found Apple"));
+            QCOMPARE(dialog->lblWordWas()->text(), QString("You found Apple"));
             click("frmMSGCRECT", "btnpOK");
         });
         QVERIFY(dialog->imgPICTURE()->pixmap().isNull());
         QCOMPARE(dialog->lblWordWas()->text(), QString(" Word Was"));
-        dialog->Unload();
     }
 
+    // After the pairs game showed two side pictures, the next opening shows the centre
+    // picture again, centred, with the sides hidden and empty.
     void wrongDialogShowsTheCentrePictureAgainAfterThePairsGame() {
         auto* dialog = windows().get<frmMSGWRONG>();
-        QVERIFY(dialog->imgPICTURE()->isVisibleTo(dialog->screen()));
-        QVERIFY(!dialog->imgPICTUREA()->isVisibleTo(dialog->screen()));
-        QVERIFY(!dialog->imgPICTUREB()->isVisibleTo(dialog->screen()));
-        // The matching-pairs game shows both cards.
         dialog->lblWordWasfrmMSGWRONG()->setText("You have found  Apple and Ant");
         dialog->imgPICTURE()->setVisible(false);
         dialog->imgPICTUREA()->setPixmap(somePicture(Qt::red));
@@ -227,35 +153,30 @@ private slots:
         dialog->imgPICTUREB()->setPixmap(somePicture(Qt::blue));
         dialog->imgPICTUREB()->setVisible(true);
         showModal("frmMSGWRONG", [&] {
-            QWidget* screen = screenOf("frmMSGWRONG");
-            auto* a = element<QLabel>("frmMSGWRONG", "imgPICTUREA");
-            auto* b = element<QLabel>("frmMSGWRONG", "imgPICTUREB");
-            QVERIFY(a->isVisible() && b->isVisible());
-            QVERIFY(a->geometry().right() < screen->width() / 2);
-            QVERIFY(b->geometry().left() > screen->width() / 2);
-            QVERIFY(!a->geometry().intersects(b->geometry()));
+            const int middle = dialog->screen()->width() / 2;
+            QVERIFY(dialog->imgPICTUREA()->isVisible() && dialog->imgPICTUREB()->isVisible());
+            QVERIFY(dialog->imgPICTUREA()->geometry().right() < middle);
+            QVERIFY(dialog->imgPICTUREB()->geometry().left() > middle);
             click("frmMSGWRONG", "btnpOK");
         });
-        // The next lesson to use it finds the centre picture in place.
-        seam->played.clear();
+        played().clear();
         QVERIFY(dialog->imgPICTURE()->isVisibleTo(dialog->screen()));
-        QCOMPARE(seam->played, QStringList{"AUDIO/LOOSE"});
+        QCOMPARE(played(), QStringList{"AUDIO/LOOSE"});
         QVERIFY(!dialog->imgPICTUREA()->isVisibleTo(dialog->screen()));
         QVERIFY(!dialog->imgPICTUREB()->isVisibleTo(dialog->screen()));
         QVERIFY(dialog->imgPICTUREA()->pixmap().isNull());
         QCOMPARE(dialog->lblWordWasfrmMSGWRONG()->text(), QString(" Word was"));
-        const QRect centre = dialog->imgPICTURE()->geometry();
-        QCOMPARE(centre.center().x(), dialog->screen()->width() / 2);
-        dialog->Unload();
+        QCOMPARE(dialog->imgPICTURE()->geometry().center().x(), dialog->screen()->width() / 2);
     }
 
-    void dialogsWithoutTheirResourcesStillOpenAndClose() {
-        seam->setResource("DIALOG", "MSGBOX", QByteArray());
-        seam->setResource("AUDIO", "WIN", QByteArray());
-        seam->setResource("BITMAP", "BTNNORMAL", QByteArray());
-        seam->played.clear();
+    // Without its background, sound or button faces a dialog still opens and closes.
+    void dialogWithoutItsResourcesStillOpensAndCloses() {
+        program->seam.setResource("DIALOG", "MSGBOX", QByteArray());
+        program->seam.setResource("AUDIO", "WIN", QByteArray());
+        program->seam.setResource("BITMAP", "BTNNORMAL", QByteArray());
+        played().clear();
         showModal("frmMSGCRECT", [&] { click("frmMSGCRECT", "btnpOK"); });
-        QVERIFY(seam->played.isEmpty());
+        QVERIFY(played().isEmpty());
     }
 };
 

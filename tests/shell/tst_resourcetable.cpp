@@ -9,51 +9,32 @@ using namespace lxp;
 class TestResourceTable : public QObject {
     Q_OBJECT
 private slots:
-    void foundWithoutRegardToCase_data()
-    {
+    // Found without regard to letter case, a JPEG before a PNG of the same name;
+    // anything else is missing (empty).
+    void lookup_data() {
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("name");
-        QTest::newRow("as stored") << "DATA" << "TESTTABLE";
-        QTest::newRow("lower case") << "data" << "testtable";
-        QTest::newRow("mixed") << "Data" << "TestTable";
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray table("ALPHA\r\nBETA\r\n");
+        QTest::newRow("as stored") << "DATA" << "TESTTABLE" << table;
+        QTest::newRow("mixed case") << "Data" << "testTable" << table;
+        QTest::newRow("JPEG before PNG") << "screens/frmTEST" << "face_a" << QByteArray("jpg");
+        QTest::newRow("unknown name") << "DATA" << "NOSUCH" << QByteArray();
+        QTest::newRow("with extension") << "DATA" << "TESTTABLE.txt" << QByteArray();
+        QTest::newRow("empty name") << "DATA" << "" << QByteArray();
+        QTest::newRow("path escape") << "DATA/.." << "DATA/TESTTABLE" << QByteArray();
     }
-    void foundWithoutRegardToCase()
-    {
+    void lookup() {
         QFETCH(QString, type);
         QFETCH(QString, name);
-        QCOMPARE(ResourceTable::read(type, name), QByteArray("ALPHA\r\nBETA\r\n"));
-        QVERIFY(ResourceTable::contains(type, name));
-        QCOMPARE(seam().resource(type, name), QByteArray("ALPHA\r\nBETA\r\n"));
+        QFETCH(QByteArray, expected);
+        QCOMPARE(ResourceTable::read(type, name), expected);
+        QCOMPARE(ResourceTable::contains(type, name), !expected.isEmpty());
+        QCOMPARE(seam().resource(type, name), expected);
     }
 
-    void missingResourcesAreEmpty_data()
-    {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("unknown name") << "DATA" << "NOSUCH";
-        QTest::newRow("unknown type") << "NOTYPE" << "TESTTABLE";
-        QTest::newRow("with extension") << "DATA" << "TESTTABLE.txt";
-        QTest::newRow("empty name") << "DATA" << "";
-        QTest::newRow("empty type") << "" << "TESTTABLE";
-        QTest::newRow("path escape") << "DATA/.." << "DATA/TESTTABLE";
-    }
-    void missingResourcesAreEmpty()
-    {
-        QFETCH(QString, type);
-        QFETCH(QString, name);
-        QVERIFY(ResourceTable::read(type, name).isEmpty());
-        QVERIFY(!ResourceTable::contains(type, name));
-    }
-
-    void screenPicturesAndExtensionPreference()
-    {
-        // The same name as JPEG and PNG: the JPEG wins, every time.
-        QCOMPARE(ResourceTable::read("screens/frmTEST", "face_a"), QByteArray("jpg"));
-        QCOMPARE(ResourceTable::read("SCREENS/FRMTEST", "FACE_A"), QByteArray("jpg"));
-    }
-
-    void namesOfAType()
-    {
+    // Names of a type, without those of the folders below it.
+    void namesOfAType() {
         QVERIFY(ResourceTable::names("data").contains("TESTTABLE"));
         QVERIFY(!ResourceTable::names("screens").contains("FACE_A"));
     }

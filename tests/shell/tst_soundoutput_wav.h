@@ -3,33 +3,28 @@
 // Builders of WAV images for the sound tests and benchmarks.
 
 #include <QByteArray>
-#include <QList>
 #include <QtEndian>
 #include <cmath>
 
 namespace lxp::wavtest {
 
-inline QByteArray le16(quint16 v)
-{
-    QByteArray b(2, '\0');
+template <class T> QByteArray le(T v) {
+    QByteArray b(sizeof v, '\0');
     qToLittleEndian(v, b.data());
     return b;
 }
-
-inline QByteArray le32(quint32 v)
-{
-    QByteArray b(4, '\0');
-    qToLittleEndian(v, b.data());
-    return b;
+inline QByteArray le16(quint16 v) {
+    return le(v);
+}
+inline QByteArray le32(quint32 v) {
+    return le(v);
 }
 
-// A chunk with its header; `declared` overrides the size written in the header.
-inline QByteArray chunk(const char* id, const QByteArray& body, qint64 declared = -1)
-{
-    QByteArray c = QByteArray(id, 4) + le32(quint32(declared < 0 ? body.size() : declared)) + body;
-    if (body.size() % 2)
-        c += '\0';
-    return c;
+// A chunk with its header, padded to even length; `declared` overrides the size
+// written in the header.
+inline QByteArray chunk(const char* id, const QByteArray& body, qint64 declared = -1) {
+    return QByteArray(id, 4) + le32(quint32(declared < 0 ? body.size() : declared)) + body +
+           QByteArray(body.size() % 2, '\0');
 }
 
 struct Format {
@@ -40,44 +35,30 @@ struct Format {
     int blockAlign = -1; // -1: channels * bits / 8
 };
 
-inline QByteArray fmtBody(const Format& f)
-{
+inline QByteArray fmtBody(const Format& f) {
     const quint16 align = quint16(f.blockAlign < 0 ? f.channels * f.bits / 8 : f.blockAlign);
     return le16(f.tag) + le16(f.channels) + le32(f.rate) + le32(f.rate * align) + le16(align) +
            le16(f.bits);
 }
 
-inline QByteArray riff(const QByteArray& chunks)
-{
+inline QByteArray riff(const QByteArray& chunks) {
     return "RIFF" + le32(quint32(4 + chunks.size())) + "WAVE" + chunks;
 }
 
-inline QByteArray wav(const Format& f, const QByteArray& samples)
-{
+inline QByteArray wav(const Format& f, const QByteArray& samples) {
     return riff(chunk("fmt ", fmtBody(f)) + chunk("data", samples));
 }
 
 // A 440 Hz tone of `ms` milliseconds at half scale.
-inline QByteArray toneSamples(const Format& f, int ms)
-{
-    const int frames = int(qint64(f.rate) * ms / 1000);
+inline QByteArray tone(const Format& f, int ms) {
     QByteArray samples;
-    samples.reserve(frames * f.channels * f.bits / 8);
-    for (int i = 0; i < frames; ++i) {
-        const double v = 0.5 * std::sin(2 * M_PI * 440.0 * i / f.rate);
-        for (int c = 0; c < f.channels; ++c) {
-            if (f.bits == 8)
-                samples += char(quint8(128 + std::lround(v * 127)));
-            else
-                samples += le16(quint16(qint16(std::lround(v * 32767))));
-        }
+    for (qint64 i = 0; i < qint64(f.rate) * ms / 1000; ++i) {
+        const double v = 0.5 * std::sin(2 * M_PI * 440.0 * double(i) / f.rate);
+        for (int c = 0; c < f.channels; ++c)
+            samples += f.bits == 8 ? QByteArray(1, char(quint8(128 + std::lround(v * 127))))
+                                   : le16(quint16(qint16(std::lround(v * 32767))));
     }
-    return samples;
-}
-
-inline QByteArray tone(const Format& f, int ms)
-{
-    return wav(f, toneSamples(f, ms));
+    return wav(f, samples);
 }
 
 } // namespace lxp::wavtest

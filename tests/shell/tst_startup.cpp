@@ -1,6 +1,4 @@
 #include "langtext.h"
-#include "shell/clsregistry.h"
-#include "shell/frmmainmenu.h"
 #include "shell/mdiprogmain.h"
 #include "shell/modlxplang.h"
 #include "shell/modprogmain.h"
@@ -15,11 +13,11 @@ using namespace lxp;
 
 namespace {
 
-// A window that notes what happens to it.
+// A window that notes its close and counts its loads; a lesson (a child window)
+// brings the menu back when it closes, as every lesson does.
 class NotingWindow : public Window {
 public:
-    NotingWindow(const QString& name, Kind kind, QStringList* log)
-        : Window(name, kind), m_log(log) {}
+    NotingWindow(const QString& name, Kind kind, QStringList* log) : Window(name, kind), m_log(log) {}
     int loads = 0;
     int field = 0;
 
@@ -27,31 +25,18 @@ protected:
     QWidget* CreateScreen() override { return new QWidget; }
     void Form_Load() override { ++loads; }
     void Form_QueryUnload(bool&) override { m_log->append("close " + name()); }
+    void Form_Unload() override {
+        if (Window* menu = windows().get("frmMAINMENU"); menu && kind() == Kind::Child)
+            menu->Show();
+    }
 
 private:
     QStringList* m_log;
 };
 
-// A lesson whose close step brings the main menu back, as every lesson does.
-class NotingLesson : public NotingWindow {
-public:
-    using NotingWindow::NotingWindow;
-
-protected:
-    void Form_Unload() override
-    {
-        if (Window* menu = windows().get("frmMAINMENU"))
-            menu->Show();
-    }
-};
-
-void storeChoices(TestSeam& seam, const QString& language, const QString& help)
-{
-    auto settings = seam.openSettings();
-    if (!language.isNull())
-        settings->setValue("frmPROGMENUMAINDETAILS/LANGUAGE", language);
-    if (!help.isNull())
-        settings->setValue("frmPROGMENUMAINDETAILS/HELP", help);
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -61,100 +46,73 @@ class TestStartUp : public QObject {
 
     QStringList log;
 
-    void defineNotingWindows()
-    {
-        for (const QString& name : mdiPROGMAIN::ShutdownOrder())
-            windows().define(name, [this, name] {
-                return std::make_unique<NotingWindow>(name, Window::Kind::Dialog, &log);
+    void defineNotingWindows() {
+        for (const QString& name : mdiPROGMAIN::ShutdownOrder()) {
+            const auto kind = name == "frmLESSPAIR" ? Window::Kind::Child : Window::Kind::Dialog;
+            windows().define(name, [this, name, kind] {
+                return std::make_unique<NotingWindow>(name, kind, &log);
             });
-        windows().define("frmLESSPAIR", [this] {
-            return std::make_unique<NotingLesson>("frmLESSPAIR", Window::Kind::Child, &log);
-        });
+        }
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         windows().clear();
         resetShared();
         log.clear();
     }
     void cleanup() { windows().clear(); }
 
-    void firstRunUsesTheDefaults()
-    {
-        TestSeam seam;
-        StartUp();
-        const SharedState& state = shared();
-        QCOMPARE(state.strLANGUAGE, QString("AMERICAN"));
-        QCOMPARE(state.strHELPLANGUAGE, QString("ENGLISH"));
-        QCOMPARE(state.strHELPTEXTS, LangText().EnglishTexts());
-        QCOMPARE(state.strREGBASEKEY, QString("SOFTWARE\\Corvane Software Dev.\\Lexipond\\"));
-        QCOMPARE(ScreenTextLoad(37), QString("Learn the alphabet"));
-        QVERIFY(!QFile::exists(seam.settingsPath)); // reading stores nothing
-        QVERIFY(!QApplication::overrideCursor());
-    }
-
-    void mainWindowIsAFixedFrameHoldingTheMenu()
-    {
-        TestSeam seam;
-        StartUp();
-        Window* frame = windows().find("mdiPROGMAIN");
-        QVERIFY(frame && frame->screen());
-        QWidget* screen = frame->screen();
-        QVERIFY(screen->isVisible());
-        QCOMPARE(screen->windowTitle(), QString("Lexipond"));
-        QCOMPARE(screen->size(), QSize(670, 560));
-        QCOMPARE(screen->minimumSize(), QSize(670, 560));
-        QCOMPARE(screen->maximumSize(), QSize(670, 560));
-        Window* menu = windows().find("frmMAINMENU");
-        QVERIFY(menu && menu->screen());
-        QCOMPARE(menu->screen()->parentWidget(), screen);
-        QVERIFY(menu->screen()->isVisible());
-    }
-
-    void storedChoicesAreInForceFromTheStart_data()
-    {
+    // The stored choices are in force from the start; with none, American English and
+    // English texts; an unknown help language leaves no texts. Reading stores nothing.
+    void startUp_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("help");
-        QTest::addColumn<QString>("expectedTexts");
-        QTest::newRow("British, Korean") << "ENGLISH" << "KOREAN" << LangText().KoreanTexts();
-        QTest::newRow("American, English") << "AMERICAN" << "ENGLISH" << LangText().EnglishTexts();
+        QTest::addColumn<QString>("texts");
+        const QString english = LangText().EnglishTexts(), korean = LangText().KoreanTexts();
+        QTest::newRow("nothing stored") << QString() << QString() << english;
+        QTest::newRow("British, Korean") << "ENGLISH" << "KOREAN" << korean;
+        QTest::newRow("American, English") << "AMERICAN" << "ENGLISH" << english;
         QTest::newRow("unknown help language") << "ENGLISH" << "FRENCH" << QString();
     }
-    void storedChoicesAreInForceFromTheStart()
-    {
+    void startUp() {
         QFETCH(QString, language);
         QFETCH(QString, help);
-        QFETCH(QString, expectedTexts);
+        QFETCH(QString, texts);
         TestSeam seam;
-        storeChoices(seam, language, help);
+        if (!language.isNull()) {
+            seam.openSettings()->setValue("frmPROGMENUMAINDETAILS/LANGUAGE", language);
+            seam.openSettings()->setValue("frmPROGMENUMAINDETAILS/HELP", help);
+        }
+        const QByteArray settingsBefore = fileBytes(seam.settingsPath);
         StartUp();
-        QCOMPARE(shared().strLANGUAGE, language);
-        QCOMPARE(shared().strHELPLANGUAGE, help);
-        QCOMPARE(shared().strHELPTEXTS, expectedTexts);
-        if (expectedTexts.isEmpty())
-            QCOMPARE(ScreenTextLoad(24), QString("0"));
+        QCOMPARE(shared().strLANGUAGE, language.isNull() ? QString("AMERICAN") : language);
+        QCOMPARE(shared().strHELPLANGUAGE, help.isNull() ? QString("ENGLISH") : help);
+        QCOMPARE(shared().strHELPTEXTS, texts);
+        QCOMPARE(ScreenTextLoad(37), texts.isEmpty() ? "0" : texts.section('|', 36, 36));
+        QCOMPARE(QFile::exists(seam.settingsPath), !language.isNull());
+        QCOMPARE(fileBytes(seam.settingsPath), settingsBefore);
+        QVERIFY(!QApplication::overrideCursor());
+        QWidget* frame = windows().find("mdiPROGMAIN")->screen();
+        QVERIFY(frame->isVisible());
+        QCOMPARE(frame->maximumSize(), frame->minimumSize());
+        QCOMPARE(windows().find("frmMAINMENU")->screen()->parentWidget(), frame);
     }
 
-    void shutdownClosesTheOpenWindowsInOrderAndStoresNothing()
-    {
+    // Closing the main window closes the open lesson by its own close step, then every
+    // open window of the list in order, and stores nothing.
+    void shutdownClosesTheOpenWindowsInOrderAndStoresNothing() {
         TestSeam seam;
-        storeChoices(seam, "ENGLISH", "KOREAN");
-        const QByteArray settingsBefore = [&] {
-            QFile f(seam.settingsPath);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        }();
+        seam.openSettings()->setValue("frmPROGMENUMAINDETAILS/HELP", "KOREAN");
+        const QByteArray settingsBefore = fileBytes(seam.settingsPath);
         StartUp();
-        // Windows the start-up has made already (the tooltip window, made when the
-        // menu sets its tooltips) stay themselves and close without a log line.
-        QStringList madeAtStartUp;
+        // Windows the start-up made already (the tooltip window) close without a note.
+        QStringList expected{"close frmLESSPAIR"};
         for (const QString& name : mdiPROGMAIN::ShutdownOrder())
-            if (windows().find(name))
-                madeAtStartUp << name;
-        // (after the start-up, which declares the program's own windows)
+            if (name != "frmABOUTLXP" && name != "frmLESSPAIR" && !windows().find(name))
+                expected << "close " + name;
         defineNotingWindows();
-        // Open every listed window but the About box (never opened: left alone).
+        // Every listed window open but the About box, which is left alone.
         for (const QString& name : mdiPROGMAIN::ShutdownOrder())
             if (name != "frmABOUTLXP")
                 windows().get(name)->Load();
@@ -162,53 +120,35 @@ private slots:
         windows().get("frmLESSPAIR")->Show();
 
         windows().find("mdiPROGMAIN")->screen()->close();
-
-        QStringList expected{"close mdiPROGMAIN", "close frmLESSPAIR"};
-        for (const QString& name : mdiPROGMAIN::ShutdownOrder())
-            if (name != "frmABOUTLXP" && name != "frmLESSPAIR" && !madeAtStartUp.contains(name))
-                expected << "close " + name;
-        // The lesson closed first through its own close step, then the list.
-        expected.removeAll("close mdiPROGMAIN");
         QCOMPARE(log, expected);
-        for (const QString& name : mdiPROGMAIN::ShutdownOrder())
+        for (const QString& name : mdiPROGMAIN::ShutdownOrder() + QStringList{"mdiPROGMAIN", "frmMAINMENU"})
             if (Window* w = windows().find(name))
                 QVERIFY2(!w->isLoaded(), qPrintable(name));
-        QVERIFY(!windows().find("mdiPROGMAIN")->isLoaded());
-        QVERIFY(!windows().find("frmMAINMENU")->isLoaded());
-        QFile after(seam.settingsPath);
-        QVERIFY(after.open(QIODevice::ReadOnly));
-        QCOMPARE(after.readAll(), settingsBefore);
+        QCOMPARE(fileBytes(seam.settingsPath), settingsBefore);
     }
 
-    void aWindowKeepsItsFieldsAndLoadsAgain()
-    {
+    // A window is made once: closing drops its screen but keeps its fields, and the
+    // next showing loads it again. Closing a closed window does nothing.
+    void aWindowKeepsItsFieldsAndLoadsAgain() {
         TestSeam seam;
         defineNotingWindows();
+        QVERIFY(windows().get("frmMSGWRONG")->Unload());
+        QVERIFY(log.isEmpty());
         auto* window = static_cast<NotingWindow*>(windows().get("frmMSGCRECT"));
         QCOMPARE(windows().get("frmMSGCRECT"), window);
-        QVERIFY(!window->isLoaded());
         window->Load();
         window->Load(); // already open: no second load
         QCOMPARE(window->loads, 1);
         window->field = 42;
         QPointer<QWidget> firstScreen = window->screen();
         QVERIFY(window->Unload());
-        QVERIFY(!window->isLoaded());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(firstScreen.isNull());
+        QVERIFY(firstScreen.isNull() && !window->isLoaded());
         window->Show();
         QCOMPARE(window->loads, 2);
         QCOMPARE(window->field, 42);
-        QVERIFY(window->screen() != nullptr);
+        QVERIFY(window->screen());
         QVERIFY(!windows().get("frmNOSUCHWINDOW"));
-    }
-
-    void unloadingAClosedWindowDoesNothing()
-    {
-        TestSeam seam;
-        defineNotingWindows();
-        QVERIFY(windows().get("frmMSGWRONG")->Unload());
-        QVERIFY(log.isEmpty());
     }
 };
 
