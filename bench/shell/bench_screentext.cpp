@@ -1,12 +1,6 @@
+#include "dialogs/screensteps.h"
 #include "shell/clslibtext.h"
-#include "shell/clsregistry.h"
 #include "shell/modlxplang.h"
-#include "shell/modprogmain.h"
-#include "shell/sharedstate.h"
-#include "shell/window.h"
-#include "support/testseam.h"
-
-#include <QTest>
 
 using namespace lxp;
 
@@ -14,38 +8,25 @@ using namespace lxp;
 // again and cuts the entry out of it.
 class BenchScreenText : public QObject {
     Q_OBJECT
-    std::unique_ptr<TestSeam> seam;
+    std::unique_ptr<testing::StartedProgram> program;
 
 private slots:
-    void initTestCase()
-    {
-        seam = std::make_unique<TestSeam>();
-        StartUp();
-        shared().objREGISTRY->StringSave(kCurrentUserKey, shared().strREGBASEKEY + kSettingsKeyName,
-                                         "HELP", "KOREAN");
-    }
-    void cleanupTestCase()
-    {
-        windows().clear();
-        seam.reset();
-    }
+    void initTestCase() { program = std::make_unique<testing::StartedProgram>(QString(), "KOREAN"); }
+    void cleanupTestCase() { program.reset(); }
 
-    void screenTextLoad_data()
-    {
+    void screenTextLoad_data() {
         QTest::addColumn<int>("entry");
         QTest::newRow("first used entry") << 8;
         QTest::newRow("last entry") << 51;
     }
-    void screenTextLoad()
-    {
+    void screenTextLoad() {
         QFETCH(int, entry);
         QString text;
         QBENCHMARK { text = ScreenTextLoad(entry); }
         QVERIFY(text != "0");
     }
 
-    void stringPieceAlone()
-    {
+    void stringPieceAlone() {
         const QString list = shared().strHELPTEXTS;
         QString text;
         QBENCHMARK { text = clsLIBTEXT::StringPiece(list, "|", 51); }

@@ -57,29 +57,6 @@ class TestLanguageWindow : public QObject {
 private slots:
     void cleanup() { program.reset(); }
 
-    // The window opens with the choices in force marked, its texts whole in either language.
-    void openingMarksTheChoicesInForce_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("help");
-        QTest::addColumn<QString>("languageButton");
-        QTest::addColumn<QString>("helpButton");
-        QTest::newRow("American, English") << "AMERICAN" << "ENGLISH" << "btnpAMERICAN" << "btnpENGHELP";
-        QTest::newRow("British, Korean") << "ENGLISH" << "KOREAN" << "btnpENGLISH" << "btnpKOREAN";
-        QTest::newRow("nothing stored") << QString() << QString() << "btnpAMERICAN" << "btnpENGHELP";
-    }
-    void openingMarksTheChoicesInForce() {
-        QFETCH(QString, language);
-        QFETCH(QString, help);
-        QFETCH(QString, languageButton);
-        QFETCH(QString, helpButton);
-        program = std::make_unique<StartedProgram>(language, help);
-        withLanguageWindow([&] {
-            QVERIFY(marks("shpLANGSEL", languageButton));
-            QVERIFY(marks("shpHELPSEL", helpButton));
-            QVERIFY(textsFit("frmLANGUAGE"));
-        });
-    }
-
     // OK stores both choices, and the open menu, not reopened, speaks Korean at once with
     // its texts whole; until OK the window keeps the stored language's texts.
     void koreanAfterOkReachesTheOpenMenu() {
@@ -103,11 +80,13 @@ private slots:
         QVERIFY(textsFit("frmMAINMENU"));
         withLanguageWindow([&] {
             QCOMPARE(element<picbtn>("frmLANGUAGE", "btnpCANCEL")->CAPTION(), QString::fromUtf8("나가기"));
+            QVERIFY(textsFit("frmLANGUAGE"));
         });
     }
 
-    // Choosing moves the markers and the choices, but Cancel or the close box changes
-    // nothing in the end: not the settings, not the choices in force, not the texts.
+    // The window opens with the choices in force marked, its texts whole. Choosing moves
+    // the markers and the choices, but Cancel or the close box changes nothing in the
+    // end: not the settings, not the choices in force, not the texts.
     void cancelOrCloseBoxChangesNothing_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("help");
@@ -129,6 +108,9 @@ private slots:
         const QStringList menuBefore = textsOf("frmMAINMENU");
         const auto chosen = [](const QString& button) { return button == "btnpENGHELP" ? "ENGLISH" : button.mid(4); };
         withLanguageWindow([&] {
+            QVERIFY(marks("shpLANGSEL", "btnp" + before[0]));
+            QVERIFY(marks("shpHELPSEL", before[1] == "KOREAN" ? "btnpKOREAN" : "btnpENGHELP"));
+            QVERIFY(textsFit("frmLANGUAGE"));
             const QStringList windowBefore = textsOf("frmLANGUAGE");
             click("frmLANGUAGE", helpButton);
             click("frmLANGUAGE", languageButton);

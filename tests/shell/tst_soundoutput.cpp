@@ -34,7 +34,7 @@ private slots:
         QTest::newRow("odd chunk before the samples, then its pad byte")
             << riff(chunk("fmt ", fmtBody(mono16)) + chunk("LIST", "abc") + chunk("data", kSamples))
             << QList<qsizetype>{1, 44100, 16, 56, 16};
-        QTest::newRow("riff size not trusted") << wav(mono16, kSamples).replace(4, 4, le32(0xFFFFFFF0))
+        QTest::newRow("riff size not trusted") << wav(mono16, kSamples).replace(4, 4, le(quint32(0xFFFFFFF0)))
                                                << QList<qsizetype>{1, 44100, 16, 44, 16};
     }
     void wellFormedImages() {
@@ -55,9 +55,7 @@ private slots:
         QTest::newRow("samples cut short") << good.left(good.size() - 1);
         QTest::newRow("not WAVE") << good.left(8) + "AVI " + good.mid(12);
         QTest::newRow("float format tag") << wav({.tag = 3, .bits = 32}, kSamples);
-        QTest::newRow("extensible format tag") << wav({.tag = 0xFFFE}, kSamples);
         QTest::newRow("24-bit") << wav({.bits = 24}, kSamples);
-        QTest::newRow("three channels") << wav({.channels = 3}, kSamples);
         QTest::newRow("rate 0") << wav({.rate = 0}, kSamples);
         QTest::newRow("block align mismatch") << wav({.blockAlign = 3}, kSamples);
         QTest::newRow("data before format") << riff(chunk("data", kSamples) + chunk("fmt ", fmtBody(pcm)));

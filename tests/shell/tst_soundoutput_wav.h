@@ -13,17 +13,11 @@ template <class T> QByteArray le(T v) {
     qToLittleEndian(v, b.data());
     return b;
 }
-inline QByteArray le16(quint16 v) {
-    return le(v);
-}
-inline QByteArray le32(quint32 v) {
-    return le(v);
-}
 
 // A chunk with its header, padded to even length; `declared` overrides the size
 // written in the header.
 inline QByteArray chunk(const char* id, const QByteArray& body, qint64 declared = -1) {
-    return QByteArray(id, 4) + le32(quint32(declared < 0 ? body.size() : declared)) + body +
+    return QByteArray(id, 4) + le(quint32(declared < 0 ? body.size() : declared)) + body +
            QByteArray(body.size() % 2, '\0');
 }
 
@@ -37,12 +31,11 @@ struct Format {
 
 inline QByteArray fmtBody(const Format& f) {
     const quint16 align = quint16(f.blockAlign < 0 ? f.channels * f.bits / 8 : f.blockAlign);
-    return le16(f.tag) + le16(f.channels) + le32(f.rate) + le32(f.rate * align) + le16(align) +
-           le16(f.bits);
+    return le(f.tag) + le(f.channels) + le(f.rate) + le(f.rate * align) + le(align) + le(f.bits);
 }
 
 inline QByteArray riff(const QByteArray& chunks) {
-    return "RIFF" + le32(quint32(4 + chunks.size())) + "WAVE" + chunks;
+    return "RIFF" + le(quint32(4 + chunks.size())) + "WAVE" + chunks;
 }
 
 inline QByteArray wav(const Format& f, const QByteArray& samples) {
@@ -56,7 +49,7 @@ inline QByteArray tone(const Format& f, int ms) {
         const double v = 0.5 * std::sin(2 * M_PI * 440.0 * double(i) / f.rate);
         for (int c = 0; c < f.channels; ++c)
             samples += f.bits == 8 ? QByteArray(1, char(quint8(128 + std::lround(v * 127))))
-                                   : le16(quint16(qint16(std::lround(v * 32767))));
+                                   : le(qint16(std::lround(v * 32767)));
     }
     return wav(f, samples);
 }

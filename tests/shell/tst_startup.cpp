@@ -1,15 +1,12 @@
+#include "dialogs/screensteps.h"
 #include "langtext.h"
 #include "shell/mdiprogmain.h"
 #include "shell/modlxplang.h"
-#include "shell/modprogmain.h"
-#include "shell/sharedstate.h"
-#include "support/testseam.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QTest>
 
 using namespace lxp;
+using namespace lxp::testing;
 
 namespace {
 
@@ -56,11 +53,7 @@ class TestStartUp : public QObject {
     }
 
 private slots:
-    void init() {
-        windows().clear();
-        resetShared();
-        log.clear();
-    }
+    void init() { log.clear(); }
     void cleanup() { windows().clear(); }
 
     // The stored choices are in force from the start; with none, American English and
@@ -79,33 +72,25 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, help);
         QFETCH(QString, texts);
-        TestSeam seam;
-        if (!language.isNull()) {
-            seam.openSettings()->setValue("frmPROGMENUMAINDETAILS/LANGUAGE", language);
-            seam.openSettings()->setValue("frmPROGMENUMAINDETAILS/HELP", help);
-        }
-        const QByteArray settingsBefore = fileBytes(seam.settingsPath);
-        StartUp();
+        StartedProgram program(language, help);
         QCOMPARE(shared().strLANGUAGE, language.isNull() ? QString("AMERICAN") : language);
         QCOMPARE(shared().strHELPLANGUAGE, help.isNull() ? QString("ENGLISH") : help);
         QCOMPARE(shared().strHELPTEXTS, texts);
         QCOMPARE(ScreenTextLoad(37), texts.isEmpty() ? "0" : texts.section('|', 36, 36));
-        QCOMPARE(QFile::exists(seam.settingsPath), !language.isNull());
-        QCOMPARE(fileBytes(seam.settingsPath), settingsBefore);
+        QCOMPARE(QFile::exists(program.seam.settingsPath), !language.isNull());
+        QCOMPARE(program.seam.openSettings()->allKeys().size(), language.isNull() ? 0 : 2);
         QVERIFY(!QApplication::overrideCursor());
-        QWidget* frame = windows().find("mdiPROGMAIN")->screen();
+        QWidget* frame = screenOf("mdiPROGMAIN");
         QVERIFY(frame->isVisible());
         QCOMPARE(frame->maximumSize(), frame->minimumSize());
-        QCOMPARE(windows().find("frmMAINMENU")->screen()->parentWidget(), frame);
+        QCOMPARE(screenOf("frmMAINMENU")->parentWidget(), frame);
     }
 
     // Closing the main window closes the open lesson by its own close step, then every
     // open window of the list in order, and stores nothing.
     void shutdownClosesTheOpenWindowsInOrderAndStoresNothing() {
-        TestSeam seam;
-        seam.openSettings()->setValue("frmPROGMENUMAINDETAILS/HELP", "KOREAN");
-        const QByteArray settingsBefore = fileBytes(seam.settingsPath);
-        StartUp();
+        StartedProgram program("ENGLISH", "KOREAN");
+        const QByteArray settingsBefore = fileBytes(program.seam.settingsPath);
         // Windows the start-up made already (the tooltip window) close without a note.
         QStringList expected{"close frmLESSPAIR"};
         for (const QString& name : mdiPROGMAIN::ShutdownOrder())
@@ -119,12 +104,12 @@ private slots:
         windows().find("frmMAINMENU")->Unload();
         windows().get("frmLESSPAIR")->Show();
 
-        windows().find("mdiPROGMAIN")->screen()->close();
+        screenOf("mdiPROGMAIN")->close();
         QCOMPARE(log, expected);
         for (const QString& name : mdiPROGMAIN::ShutdownOrder() + QStringList{"mdiPROGMAIN", "frmMAINMENU"})
             if (Window* w = windows().find(name))
                 QVERIFY2(!w->isLoaded(), qPrintable(name));
-        QCOMPARE(fileBytes(seam.settingsPath), settingsBefore);
+        QCOMPARE(fileBytes(program.seam.settingsPath), settingsBefore);
     }
 
     // A window is made once: closing drops its screen but keeps its fields, and the
