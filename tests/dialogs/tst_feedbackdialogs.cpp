@@ -124,19 +124,6 @@ private slots:
         QCOMPARE(shared().blnPLAYAGAIN, answer);
     }
 
-    // What a lesson put into the correct dialog is gone once it closes.
-    void correctDialogForgetsItsCallerAtClosing() {
-        auto* dialog = windows().get<frmMSGCRECT>();
-        dialog->imgPICTURE()->setPixmap(somePicture(Qt::red));
-        dialog->lblWordWas()->setText("You found Apple");
-        showModal("frmMSGCRECT", [&] {
-            QCOMPARE(dialog->lblWordWas()->text(), QString("You found Apple"));
-            click("frmMSGCRECT", "btnpOK");
-        });
-        QVERIFY(dialog->imgPICTURE()->pixmap().isNull());
-        QCOMPARE(dialog->lblWordWas()->text(), QString(" Word Was"));
-    }
-
     // After the pairs game showed two side pictures, the next opening shows the centre
     // picture again, centred, with the sides hidden and empty.
     void wrongDialogShowsTheCentrePictureAgainAfterThePairsGame() {
