@@ -1,4 +1,3 @@
-#include "controls/picbtn.h"
 #include "dialogs/frmmsgcrect.h"
 #include "dialogs/frmmsgwrong.h"
 #include "dialogs/screensteps.h"
