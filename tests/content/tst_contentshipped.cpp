@@ -235,7 +235,8 @@ private slots:
 
     void letterTables_data() { VariantRows(); }
     // 26 blocks A to Z holding the entries of their letter, sorted by name with blanks
-    // ignored: the American exchanged entries stand at their alphabetical places.
+    // ignored (the American exchanged entries at their alphabetical places); every
+    // sentence starts with a capital and ends with a full stop.
     void letterTables() {
         QFETCH(QString, variant);
         QStringList expected = Split(kBritishEntries, ", ");
@@ -254,6 +255,10 @@ private slots:
             for (const QStringList& entry : blocks[b].second) {
                 QVERIFY2(entry[0].startsWith(blocks[b].first), qPrintable(entry[0]));
                 names << entry[0];
+                for (const QString& sentence : entry.mid(1))
+                    QVERIFY2(sentence.front().isUpper() && sentence.endsWith(u'.') &&
+                                 !sentence.contains(QStringLiteral("  ")),
+                             qPrintable(sentence));
             }
         }
         QCOMPARE(names, expected);
