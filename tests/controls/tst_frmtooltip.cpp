@@ -102,9 +102,8 @@ private slots:
         m_tip->CreateTip(m_owner.get());
         m_tip->ShowTip();
         const QRect place = m_tip->screen()->geometry();
-        QCOMPARE(place.topLeft(),
-                 QPoint(qMin(m_pointer.x(), fits.x()), qMin(m_pointer.y(), fits.y()) + 19));
-        QCOMPARE(place.size(), size);
+        const QPoint below(qMin(m_pointer.x(), fits.x()), qMin(m_pointer.y(), fits.y()) + 19);
+        QCOMPARE(place, QRect(below, size));
         QVERIFY(area.contains(place));
     }
 

@@ -249,24 +249,16 @@ private slots:
         QVERIFY(!tip->isLoaded());
     }
 
-    // No ToolTip, no tip; but a mouse-down still closes anyone's tip.
-    void emptyTooltipNeverLoadsTip() {
-        frmTOOLTIP* tip = frmTOOLTIP::instance();
-        run("m 10,10; m 20,10");
-        QVERIFY(!tip->isLoaded());
-        tip->setText(QStringLiteral("someone else's tip"));
-        QVERIFY(tip->isLoaded());
-        run("p L 20,10");
-        QVERIFY(!tip->isLoaded());
-    }
-
-    // A new ToolTip updates the button's own tip that is up (a change of screen
-    // language), never another button's; an empty one closes it.
-    void tooltipTextChangeUpdatesOwnTipOnly() {
+    // No ToolTip, no tip. A new ToolTip updates the button's own tip that is up (a change
+    // of screen language), never another button's; an empty one closes it. A mouse-down
+    // closes anyone's tip.
+    void tooltipTextChanges() {
         frmTOOLTIP* tip = frmTOOLTIP::instance();
         picbtn other(m_host.get()); // (a new button closes any tip, so it comes first)
+        run("m 10,10; m 20,10");
+        QVERIFY(!tip->isLoaded());
         m_button->setToolTip_(QStringLiteral("Exit"));
-        run("m 10,10");
+        run("m 200,100; m 10,10");
         QCOMPARE(tip->text(), "Exit");
         m_button->setToolTip_(QStringLiteral("끝내기"));
         QCOMPARE(tip->text(), QStringLiteral("끝내기"));
@@ -274,6 +266,10 @@ private slots:
         QCOMPARE(tip->owner(), m_button.data());
         QCOMPARE(tip->text(), QStringLiteral("끝내기"));
         m_button->setToolTip_(QString());
+        QVERIFY(!tip->isLoaded());
+        tip->setText(QStringLiteral("someone else's tip"));
+        QVERIFY(tip->isLoaded());
+        run("p L 10,10");
         QVERIFY(!tip->isLoaded());
     }
 
