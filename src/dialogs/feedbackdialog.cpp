@@ -1,4 +1,5 @@
 #include "dialogs/feedbackdialog.h"
+#include "controls/screenlabel.h"
 
 #include "controls/picbtn.h"
 #include "shell/media.h"
@@ -13,12 +14,6 @@ namespace {
 // The green headline band of the background, and the cream card below it.
 const QRect kHeadlineBand(40, 4, 447, 50);
 const QRect kCard(12, 64, 503, 178);
-
-void setTextColour(QLabel& label, QRgb colour) {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, QColor::fromRgba(colour));
-    label.setPalette(palette);
-}
 
 } // namespace
 
@@ -42,31 +37,16 @@ QWidget* FeedbackDialog::newScreen() {
 
 QLabel* FeedbackDialog::headline(QWidget* screen, const char* name, const QString& text,
                                  int pointSize) {
-    auto* label = new QLabel(text, screen);
-    label->setObjectName(QLatin1String(name));
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPointSize(pointSize);
-    font.setBold(true);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(kHeadlineBand);
-    setTextColour(*label, kHeadlineWhite);
-    return label;
+    return ScreenLabel(screen, name, text, kHeadlineBand,
+                       {.pointSize = qreal(pointSize), .bold = true,
+                        .colour = QColor::fromRgba(kHeadlineWhite), .alignment = Qt::AlignCenter});
 }
 
 QLabel* FeedbackDialog::sentence(QWidget* screen, const char* name, const QString& text,
                                  const QRect& geometry) {
-    auto* label = new QLabel(text, screen);
-    label->setObjectName(QLatin1String(name));
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPointSize(14);
-    font.setBold(true);
-    label->setFont(font);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(geometry);
-    setTextColour(*label, 0xFF1F3A5F);
-    return label;
+    return ScreenLabel(screen, name, text, geometry,
+                       {.pointSize = 14, .bold = true, .colour = QColor(0x1F, 0x3A, 0x5F),
+                        .alignment = Qt::AlignCenter, .wordWrap = true});
 }
 
 QLabel* FeedbackDialog::picture(QWidget* screen, const char* name, int left, int top) {
@@ -92,8 +72,8 @@ QTimer* FeedbackDialog::flasher(QWidget* screen, QLabel* label) {
     connect(timer, &QTimer::timeout, screen, [target] {
         if (!target)
             return;
-        const bool blue = target->palette().color(QPalette::WindowText).rgba() == kHeadlineBlue;
-        setTextColour(*target, blue ? kHeadlineWhite : kHeadlineBlue);
+        const bool blue = LabelColour(*target).rgba() == kHeadlineBlue;
+        LabelColourSet(*target, QColor::fromRgba(blue ? kHeadlineWhite : kHeadlineBlue));
     });
     return timer;
 }

@@ -1,4 +1,5 @@
 #include "shell/frmaboutlxp.h"
+#include "controls/screenlabel.h"
 
 #include "controls/handcursor.h"
 #include "controls/picbtn.h"
@@ -40,17 +41,7 @@ const QColor kLinkInk(0x1A, 0x5F, 0xB4);
 
 QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                   int pointSize, bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    label->setFont(font);
-    label->setGeometry(geometry);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kInk);
-    label->setPalette(palette);
-    return label;
+    return ScreenLabel(parent, name, text, geometry, {.pointSize = qreal(pointSize), .bold = bold, .colour = kInk});
 }
 
 QFrame* decoration(QWidget* parent, const char* name, const QRect& geometry, const QString& style) {

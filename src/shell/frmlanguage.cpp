@@ -1,4 +1,5 @@
 #include "shell/frmlanguage.h"
+#include "controls/screenlabel.h"
 
 #include "controls/picbtn.h"
 #include "shell/clsregistry.h"
@@ -30,18 +31,9 @@ const QColor kInk(0x1F, 0x3A, 0x5F);
 
 QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                   int pointSize, const QColor& colour) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPointSize(pointSize);
-    font.setBold(true);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(geometry);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return label;
+    return ScreenLabel(parent, name, text, geometry,
+                       {.pointSize = qreal(pointSize), .bold = true, .colour = colour,
+                        .alignment = Qt::AlignCenter});
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "shell/frmmainmenu.h"
+#include "controls/screenlabel.h"
 
 #include "controls/picbtn.h"
 #include "shell/mdiprogmain.h"
@@ -24,16 +25,6 @@ constexpr int kTitleHeight = 28;
 constexpr int kTitleGap = 4;
 // The wide buttons stand on the sandy bank.
 constexpr int kBankButtonsTop = 492;
-
-void setTitleColour(QLabel& label, QRgb colour) {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, QColor::fromRgba(colour));
-    label.setPalette(palette);
-}
-
-QRgb titleColour(const QLabel& label) {
-    return label.palette().color(QPalette::WindowText).rgba();
-}
 
 QFrame* decoration(QWidget* parent, const char* name, const QRect& geometry, const QString& style) {
     auto* shape = new QFrame(parent);
@@ -77,10 +68,6 @@ QWidget* frmMAINMENU::CreateScreen() {
     // Where each lesson button stands (top left), in the order of kLessons.
     static const QPoint places[] = {{50, 112}, {260, 112}, {365, 270}, {470, 112}, {155, 270}};
 
-    QFont titleFont(QStringLiteral("Comic Sans MS"));
-    titleFont.setPointSize(12);
-    titleFont.setBold(true);
-
     for (std::size_t i = 0; i < kLessons.size(); ++i) {
         const Lesson& lesson = kLessons[i];
         auto* button = new picbtn(screen);
@@ -95,13 +82,11 @@ QWidget* frmMAINMENU::CreateScreen() {
             PictureFromResource(kPictures, QLatin1String(lesson.button) + "_PRESSED"));
         button->move(places[i]);
 
-        auto* label = new QLabel(QLatin1String(designTitles[i]), screen);
-        label->setObjectName(QLatin1String(lesson.label));
-        label->setFont(titleFont);
-        label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(places[i].x() + kLessonWidth / 2 - kTitleWidth / 2,
-                           places[i].y() + kLessonHeight + kTitleGap, kTitleWidth, kTitleHeight);
-        setTitleColour(*label, kTitleColour);
+        QLabel* label = ScreenLabel(
+            screen, lesson.label, QLatin1String(designTitles[i]),
+            QRect(places[i].x() + kLessonWidth / 2 - kTitleWidth / 2,
+                  places[i].y() + kLessonHeight + kTitleGap, kTitleWidth, kTitleHeight),
+            {.bold = true, .colour = QColor::fromRgba(kTitleColour), .alignment = Qt::AlignCenter});
 
         m_lessonButtons[i] = button;
         m_lessonLabels[i] = label;
@@ -181,10 +166,10 @@ void frmMAINMENU::LessonHover(picbtn* button, QLabel* label) {
     if (!button || !label)
         return;
     if (button->MousePosnONOUT()) {
-        if (titleColour(*label) != kTitleHoverColour)
-            setTitleColour(*label, kTitleHoverColour);
+        if (LabelColour(*label).rgba() != kTitleHoverColour)
+            LabelColourSet(*label, QColor::fromRgba(kTitleHoverColour));
     } else {
-        setTitleColour(*label, kTitleColour);
+        LabelColourSet(*label, QColor::fromRgba(kTitleColour));
     }
 }
 

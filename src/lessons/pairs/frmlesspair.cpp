@@ -1,4 +1,5 @@
 #include "lessons/pairs/frmlesspair.h"
+#include "controls/screenlabel.h"
 
 #include "controls/handcursor.h"
 #include "controls/picbtn.h"
@@ -25,22 +26,6 @@ const QColor kCardMatched(255, 255, 0);
 constexpr int kGridLeft = (670 - (3 * frmLESSPAIR::kColumnStep + frmLESSPAIR::kCardWidth)) / 2;
 constexpr int kGridTop = 100;
 
-QLabel* titleLabel(QWidget* parent, const char* name, const QColor& colour, QPoint at)
-{
-    auto* label = new QLabel(QStringLiteral("Match Pairs"), parent);
-    label->setObjectName(QLatin1String(name));
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPointSize(36);
-    font.setBold(true);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(at.x(), at.y(), 670, 62);
-    return label;
-}
-
 } // namespace
 
 frmLESSPAIR::frmLESSPAIR() : Window(QLatin1String(kName), Kind::Child), m_game(*this) {}
@@ -52,17 +37,16 @@ QWidget* frmLESSPAIR::CreateScreen()
 
     // The title and its light blue twin 3 px right of and below it: the black one
     // reads as the shadow.
-    titleLabel(screen, "lblMatchPairs", Qt::black, {0, -4});
-    titleLabel(screen, "lblMATCH", QColor(194, 216, 252), {-3, -7})->raise();
+    const LabelLook title{.pointSize = 36, .bold = true, .alignment = Qt::AlignCenter};
+    ScreenLabel(screen, "lblMatchPairs", QStringLiteral("Match Pairs"), {0, -4, 670, 62}, title);
+    LabelLook twin = title;
+    twin.colour = QColor(194, 216, 252);
+    ScreenLabel(screen, "lblMATCH", QStringLiteral("Match Pairs"), {-3, -7, 670, 62}, twin);
 
-    lblCLICKCARDS = new QLabel(QStringLiteral("Click two cards below. A matching pair wins."), screen);
-    lblCLICKCARDS->setObjectName(QStringLiteral("lblCLICKCARDS"));
-    QFont instruction(QStringLiteral("Comic Sans MS"));
-    instruction.setPointSizeF(14.25);
-    lblCLICKCARDS->setFont(instruction);
-    lblCLICKCARDS->setAlignment(Qt::AlignCenter);
-    lblCLICKCARDS->setWordWrap(true);
-    lblCLICKCARDS->setGeometry(20, 62, 630, 34);
+    lblCLICKCARDS = ScreenLabel(screen, "lblCLICKCARDS",
+                                QStringLiteral("Click two cards below. A matching pair wins."),
+                                {20, 62, 630, 34},
+                                {.pointSize = 14.25, .alignment = Qt::AlignCenter, .wordWrap = true});
 
     QFont backFont(QStringLiteral("Comic Sans MS"));
     backFont.setPixelSize(72);

@@ -1,4 +1,5 @@
 #include "lessons/placeholder/placeholderlesson.h"
+#include "controls/screenlabel.h"
 
 #include "controls/picbtn.h"
 #include "shell/mdiprogmain.h"
@@ -18,15 +19,8 @@ QWidget* PlaceholderLesson::CreateScreen() {
     screen->setFixedSize(mdiPROGMAIN::kClientWidth, mdiPROGMAIN::kClientHeight);
 
     // The title sits in the ribbon at the top of the page.
-    auto* title = new QLabel(screen);
-    title->setObjectName(QStringLiteral("lblTITLE"));
-    QFont titleFont(QStringLiteral("Comic Sans MS"));
-    titleFont.setPointSize(18);
-    titleFont.setBold(true);
-    title->setFont(titleFont);
-    title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral("color: #FFFF00;"));
-    title->setGeometry(0, 8, mdiPROGMAIN::kClientWidth, 42);
+    ScreenLabel(screen, "lblTITLE", QString(), QRect(0, 8, mdiPROGMAIN::kClientWidth, 42),
+                {.pointSize = 18, .bold = true, .colour = Qt::yellow, .alignment = Qt::AlignCenter});
 
     // The lesson's picture from the main menu, in the middle of the page.
     auto* picture = new QLabel(screen);

@@ -1,0 +1,33 @@
+#include "controls/screenlabel.h"
+
+namespace lxp {
+
+QLabel* ScreenLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                    const LabelLook& look)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPointSizeF(look.pointSize);
+    font.setBold(look.bold);
+    label->setFont(font);
+    label->setAlignment(look.alignment);
+    label->setWordWrap(look.wordWrap);
+    label->setGeometry(geometry);
+    LabelColourSet(*label, look.colour);
+    return label;
+}
+
+QColor LabelColour(const QLabel& label)
+{
+    return label.palette().color(QPalette::WindowText);
+}
+
+void LabelColourSet(QLabel& label, const QColor& colour)
+{
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label.setPalette(palette);
+}
+
+} // namespace lxp
