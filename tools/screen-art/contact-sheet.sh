@@ -90,7 +90,7 @@ fi
 icons=()
 for s in 16 22 24 32 48 64 128 256; do icons+=("$res/ICON/LEXIPOND_$s.png"); done
 for i in 0 1 2 3 4 5; do $C "$res/ICON/LEXIPOND.ico[$i]" "$tmp/ico_$i.png"; icons+=("$tmp/ico_$i.png"); done
-$C "$res/CURSOR/101.png" -scale 400% "$tmp/cursor.png"; icons+=("$tmp/cursor.png")
+$C "cur:$res/CURSOR/101.cur" -scale 400% "$tmp/cursor.png"; icons+=("$tmp/cursor.png")
 [ -d "$res/screens/frmABOUTLXP" ] && icons+=("$res/screens/frmABOUTLXP/imgImage1.png" "$res/screens/frmABOUTLXP/imgImage2.png")
 $M -label '%wx%h' -font "$REG" -pointsize 12 -background '#DDDDDD' -geometry +6+6 -tile 8x \
    "${icons[@]}" "$out/08-icon-cursor-about.png"

@@ -1,10 +1,10 @@
 """Cursor 101: a 32 x 32 black-and-white pointing hand, hot spot at the fingertip (6, 0).
 
-Written twice: as a Windows cursor file (resources/CURSOR/101.cur) and as a PNG with
-transparency (resources/CURSOR/101.png) for platforms whose cursor loader takes pictures."""
+Written as a Windows cursor file (resources/CURSOR/101.cur); the program reads it with
+its hot spot on every platform."""
 import os
 import struct
-from .common import RES, write_png_rgba
+from .common import RES
 
 SIZE = 32
 HOT_X, HOT_Y = 6, 0
@@ -80,8 +80,3 @@ def build(outputs):
     with open(cur, "wb") as f:
         f.write(cur_bytes(rows))
     outputs.append((cur, "lexipond-art", "pointing-hand cursor, hot spot (6, 0)"))
-    px = {"B": b"\x00\x00\x00\xff", "W": b"\xff\xff\xff\xff", ".": b"\x00\x00\x00\x00"}
-    rgba = b"".join(px[c] for r in rows for c in r)
-    png = os.path.join(out_dir, "101.png")
-    write_png_rgba(png, SIZE, SIZE, rgba)
-    outputs.append((png, "lexipond-art", "pointing-hand cursor as PNG, hot spot (6, 0)"))
