@@ -6,6 +6,7 @@
 #include "content/wordresourcename.h"
 #include "shell/resourcetable.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QSet>
 #include <QStringList>
@@ -44,11 +45,11 @@ inline QSet<QString> shippedWordNames() {
     return names;
 }
 
-// What is wrong with the credits table resources/credits/<area>.tsv, given the files
-// `shipped` (paths from the repository root); empty when each row names an existing
-// file once, with a described source, a licence and a note, and the rows name
-// exactly the shipped files.
-inline QString creditsFault(const QString& area, const QStringList& shipped) {
+// What is wrong with the credits table resources/credits/<area>.tsv for the files under
+// `folders` (from the repository root, notes in .md aside); empty when each row names
+// an existing file once, with a described source, a licence and a note, and the rows
+// name exactly those files.
+inline QString creditsFault(const QString& area, const QStringList& folders) {
     QFile file(sourcePath("resources/credits/" + area + ".tsv"));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return file.fileName() + " cannot be read";
@@ -64,9 +65,12 @@ inline QString creditsFault(const QString& area, const QStringList& shipped) {
             return "wrong row: " + line;
         credited.insert(cells[0]);
     }
-    for (const QString& path : shipped)
-        if (!credited.remove(path))
-            return "no row for " + path;
+    for (const QString& folder : folders)
+        for (QDirIterator it(sourcePath(folder), QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();)
+            if (!it.next().endsWith(".md") &&
+                !credited.remove(it.filePath().mid(sourcePath("").size())))
+                return "no row for " + it.filePath();
     return credited.isEmpty() ? QString() : "a row for " + *credited.begin() + ", not shipped";
 }
 
