@@ -36,19 +36,12 @@ private slots:
     // resources/screens/README.md lists them) with its size and format (backgrounds
     // baseline JPEG, faces 24-bit BMP), and nothing else compiled into the folders.
     void picturesExistWithTheirSizes() {
-        QStringList letters;
-        for (char c = 'A'; c <= 'Z'; ++c)
-            letters << QString(QChar(c));
+        const QStringList letters =
+            QString("ABCDEFGHIJKLMNOPQRSTUVWXYZ").split("", Qt::SkipEmptyParts);
         const QStringList tags = {"Animals", "Colors", "Fruit",  "General",   "Musical",
                                   "Natural", "Pets",   "Sports", "Transport", "Vegetables"};
-        struct Row {
-            QString type;
-            QStringList names;
-            QSize size;
-            QByteArray format;
-        };
         // clang-format off
-        QList<Row> table = {
+        QList<std::tuple<QString, QStringList, QSize, QByteArray>> table = {
             {"DIALOG", {"MAIN", "WINDOW"}, {670, 560}, "jpeg"},
             {"DIALOG", {"LANGUAGE"}, {621, 539}, "jpeg"},
             {"DIALOG", {"MSGBOX"}, {527, 250}, "jpeg"},
