@@ -11,8 +11,8 @@ using namespace lxp;
 
 namespace {
 
-QPixmap solidFace(const QColor& colour, QSize size = QSize(140, 39)) {
-    QPixmap pixmap(size);
+QPixmap solidFace(const QColor& colour) {
+    QPixmap pixmap(140, 39);
     pixmap.fill(colour);
     return pixmap;
 }
@@ -100,18 +100,15 @@ private slots:
 
         m_log.clear();
         picbtn* b = m_button;
-        auto note = [this](const QString& what) { m_log << what; };
-        connect(b, &picbtn::Click, this, [note] { note("Click"); });
-        connect(b, &picbtn::DblClick, this, [note] { note("DblClick"); });
-        connect(b, &picbtn::MouseDown, this, [note](short button, short shift, float x, float y) {
-            note(QStringLiteral("Down%1(%2,%3,%4)").arg(button).arg(shift).arg(x).arg(y));
+        connect(b, &picbtn::Click, this, [this] { m_log << "Click"; });
+        connect(b, &picbtn::DblClick, this, [this] { m_log << "DblClick"; });
+        connect(b, &picbtn::MouseDown, this, [this](short button, short shift, float x, float y) {
+            m_log << QStringLiteral("Down%1(%2,%3,%4)").arg(button).arg(shift).arg(x).arg(y);
         });
-        connect(b, &picbtn::MouseUp, this, [note](short button, short, float, float) {
-            note(QStringLiteral("Up%1").arg(button));
-        });
-        connect(b, &picbtn::MouseOut, this, [note, b](short, short, float, float) {
-            note(b->MousePosnONOUT() ? "Out+" : "Out-");
-        });
+        connect(b, &picbtn::MouseUp, this,
+                [this](short button) { m_log << QStringLiteral("Up%1").arg(button); });
+        connect(b, &picbtn::MouseOut, this,
+                [this, b] { m_log << (b->MousePosnONOUT() ? "Out+" : "Out-"); });
     }
 
     void cleanup() {
