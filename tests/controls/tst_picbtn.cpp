@@ -1,6 +1,8 @@
 #include "controls/frmtooltip.h"
 #include "controls/picbtn.h"
 #include "controls/pointerpos.h"
+#include "shell/media.h"
+#include "shell/modprogmain.h"
 #include "shell/window.h"
 #include "support/testseam.h"
 
@@ -77,6 +79,7 @@ class tst_picbtn : public QObject {
 
 private slots:
     void initTestCase() {
+        ApplicationPrepare(); // the program's font substitutions
         m_seam = std::make_unique<TestSeam>();
         defineProgramWindows(windows());
         setPointerSource([this] { return m_pointer; });
@@ -156,6 +159,44 @@ private slots:
         QVERIFY(!m_button->MousePosnONOUT());
         m_button->setProperty("PictureHLight", m_hLight);
         QVERIFY(m_button->MousePosnONOUT());
+    }
+
+    // The caption is set in 12 points, or smaller (down to 8) when only that fits; on each
+    // of the four shipped faces it is drawn in its red, inside the face clear of the rim,
+    // and centred on it.
+    void captionReadableOnEveryFace_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Korean") << QStringLiteral("새 게임");
+        QTest::newRow("long") << QStringLiteral("Kiwi fruit and more kiwi fruit");
+    }
+
+    void captionReadableOnEveryFace() {
+        QFETCH(QString, caption);
+        ButtonPicturesLoad(*m_button, QStringLiteral("BTN"));
+        m_button->setCAPTION(caption);
+        const QLabel* label = m_button->lblWORDS();
+        const qreal points = label->font().pointSizeF();
+        QVERIFY(points >= 8.0 && (caption.size() > 10 || points == 12.0));
+        QVERIFY(QFontMetrics(label->font()).horizontalAdvance(caption) <= label->width() ||
+                points == 8.0);
+        QSet<qint64> faces;
+        for (const QString steps : {"", "m 10,10", "p L 10,10", "e 0"}) {
+            run(steps); // normal, highlighted, pressed, disabled
+            faces << m_button->cURRENTIMAGE().cacheKey();
+            const QImage image = m_button->grab().toImage();
+            QRect ink;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (const QRgb p = image.pixel(x, y);
+                        qRed(p) > 120 && qGreen(p) < 90 && qBlue(p) < 90)
+                        ink |= QRect(x, y, 1, 1);
+            QVERIFY2(ink.width() > 8 &&
+                         QRect(3, 2, image.width() - 6, image.height() - 4).contains(ink) &&
+                         qAbs(ink.center().x() - image.width() / 2) <= 3 &&
+                         qAbs(ink.center().y() - image.height() / 2) <= 4,
+                     qPrintable(steps));
+        }
+        QCOMPARE(faces.size(), 4);
     }
 
     // An exit button closes its screen from its Click handler.
