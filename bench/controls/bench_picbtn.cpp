@@ -13,78 +13,66 @@ using namespace lxp;
 class bench_picbtn : public QObject {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
-    {
-        m_seam = std::make_unique<TestSeam>();
-        for (const char* face : {"HL", "NORMAL", "PRESSED", "DISABLED"}) {
-            QPixmap pixmap;
-            pixmap.loadFromData(seam().resource(QStringLiteral("BITMAP"),
-                                                QStringLiteral("BTN") + QLatin1String(face)));
-            m_faces << pixmap;
-        }
-    }
+    std::unique_ptr<TestSeam> m_seam;
+    QList<QPixmap> m_faces; // decoded once: HL, NORMAL, PRESSED, DISABLED
+    std::unique_ptr<QWidget> m_host;
+    picbtn* m_button = nullptr;
 
-    void hoverMove()
-    {
-        QWidget host;
-        picbtn* button = makeButton(&host);
-        host.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host));
-        int outs = 0;
-        connect(button, &picbtn::MouseOut, this, [&outs] { ++outs; });
-        int x = 10;
-        QBENCHMARK {
-            x = x == 10 ? 11 : 10;
-            send(button, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPointF(x, 20));
-        }
-        QVERIFY(outs > 0);
-    }
-
-    void click()
-    {
-        QWidget host;
-        picbtn* button = makeButton(&host);
-        host.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host));
-        int clicks = 0;
-        connect(button, &picbtn::Click, this, [&clicks] { ++clicks; });
-        QBENCHMARK {
-            send(button, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPointF(20, 20));
-            send(button, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPointF(20, 20));
-        }
-        QVERIFY(clicks > 0);
-    }
-
-    void makeWithFaces()
-    {
-        QWidget host;
-        QBENCHMARK {
-            delete makeButton(&host);
-        }
-    }
-
-private:
-    picbtn* makeButton(QWidget* host)
-    {
-        auto* button = new picbtn(host);
-        button->setProperty("PictureHLight", m_faces.at(0));
-        button->setProperty("PictureNormal", m_faces.at(1));
-        button->setProperty("PicturePressed", m_faces.at(2));
-        button->setProperty("PictureDisabled", m_faces.at(3));
+    picbtn* makeButton() {
+        auto* button = new picbtn(m_host.get());
+        const char* names[] = {"PictureHLight", "PictureNormal", "PicturePressed",
+                               "PictureDisabled"};
+        for (int i = 0; i < 4; ++i)
+            button->setProperty(names[i], m_faces.at(i));
         button->setCAPTION(QStringLiteral("Next"));
         return button;
     }
 
-    static void send(QWidget* target, QEvent::Type type, Qt::MouseButton button,
-                     Qt::MouseButtons buttons, QPointF pos)
-    {
-        QMouseEvent event(type, pos, target->mapToGlobal(pos), button, buttons, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
+    void send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons, QPointF pos) {
+        QMouseEvent event(type, pos, m_button->mapToGlobal(pos), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(m_button, &event);
     }
 
-    std::unique_ptr<TestSeam> m_seam;
-    QList<QPixmap> m_faces;
+private slots:
+    void initTestCase() {
+        m_seam = std::make_unique<TestSeam>();
+        for (const char* face : {"HL", "NORMAL", "PRESSED", "DISABLED"})
+            m_faces << QPixmap::fromImage(QImage::fromData(
+                seam().resource(QStringLiteral("BITMAP"), QStringLiteral("BTN") + face)));
+    }
+
+    void init() {
+        m_host = std::make_unique<QWidget>();
+        m_button = makeButton();
+        m_host->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
+    }
+
+    void hoverMove() {
+        int outs = 0, x = 10;
+        connect(m_button, &picbtn::MouseOut, this, [&outs] { ++outs; });
+        QBENCHMARK {
+            x = x == 10 ? 11 : 10;
+            send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPointF(x, 20));
+        }
+        QVERIFY(outs > 0);
+    }
+
+    void click() {
+        int clicks = 0;
+        connect(m_button, &picbtn::Click, this, [&clicks] { ++clicks; });
+        QBENCHMARK {
+            send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPointF(20, 20));
+            send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPointF(20, 20));
+        }
+        QVERIFY(clicks > 0);
+    }
+
+    void makeWithFaces() {
+        QBENCHMARK {
+            delete makeButton();
+        }
+    }
 };
 
 QTEST_MAIN(bench_picbtn)
