@@ -127,7 +127,7 @@ QList<QStringList> Entries(const QString& table) {
     return entries;
 }
 
-// The first line of every item: a category table's words, a letter table's names.
+// The first line of every item: a category table's words (size 1), a letter table's names.
 QStringList Names(const QString& table, int size) {
     QStringList names;
     for (const auto& block : Blocks(table, size))
@@ -278,7 +278,6 @@ private slots:
             QVERIFY(expected.removeOne("Courgette"));
             expected << "Zucchini";
         }
-        QCOMPARE(expected.size(), 157);
         QCOMPARE(Lines(variant + "PICANDWORDS"), expected);
     }
 
