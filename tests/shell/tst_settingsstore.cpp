@@ -21,6 +21,7 @@ private slots:
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("expected");
         QTest::newRow("KOREAN") << QVariant("KOREAN") << "KOREAN";
+        QTest::newRow("empty text, not blanks") << QVariant(QString("")) << "";
         QTest::newRow("254 characters") << QVariant(QString(254, 'E')) << QString(254, 'E');
         QTest::newRow("255 characters") << QVariant(QString(255, 'E')) << "DEFAULT";
         QTest::newRow("missing") << QVariant() << "DEFAULT";
