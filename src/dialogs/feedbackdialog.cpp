@@ -19,6 +19,14 @@ const QRect kCard(12, 64, 503, 178);
 
 FeedbackDialog::FeedbackDialog(const QString& name) : Window(name, Kind::Dialog) {}
 
+bool FeedbackDialog::PrepareFor(const Window::OpenGuard& owner) {
+    Load();
+    if (owner && isLoaded())
+        return true;
+    Unload();
+    return false;
+}
+
 QWidget* FeedbackDialog::newScreen() {
     auto* screen = new QDialog;
     screen->setWindowTitle(QStringLiteral("Lexipond"));

@@ -32,6 +32,12 @@ public:
 
     explicit FeedbackDialog(const QString& name);
 
+    // Opens the dialog for a handler of `owner` (its load step plays its sound, and
+    // other events run meanwhile) so that the caller can fill it in. False, with the
+    // dialog closed again, when the owner has closed in the meantime or the dialog
+    // could not open.
+    bool PrepareFor(const Window::OpenGuard& owner);
+
 protected:
     // The empty dialog with its frame; the subclass adds its elements.
     QWidget* newScreen();

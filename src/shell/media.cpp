@@ -1,5 +1,6 @@
 #include "shell/media.h"
 
+#include "shell/inputhold.h"
 #include "shell/seam.h"
 
 #include <QBrush>
@@ -21,9 +22,11 @@ void WindowEventsLet()
 
 enum class Spaces { Keep, Remove };
 
-// The shared steps of every sound: events, read, events, play, events.
+// The shared steps of every sound: events, read, events, play, events. The learner's
+// clicks and keys wait meanwhile, until the handler that plays the sound has finished.
 void SoundPlay(const QString& type, QString name, Spaces spaces)
 {
+    const InputHold hold;
     WindowEventsLet();
     if (spaces == Spaces::Remove) {
         name.remove(QLatin1Char(' '));

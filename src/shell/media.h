@@ -32,8 +32,10 @@ void FormPictureLoad(const QString& name, const QString& type, QWidget& window);
 void WordPictureLoad(QLabel& pictureBox, const QString& name);
 
 // Play a sound of the resource table to its end, blocking the caller meanwhile. Pending
-// window events run just before and just after the sound, so other handlers of the
-// program (a second click on the same button, say) may run inside these calls.
+// window events run just before and just after the sound: timers, painting and close
+// requests, so a handler checks its window's guard afterwards (Window::guard()). The
+// learner's clicks and keys are held until the running handler has finished
+// (InputHold), so no handler runs inside another.
 void EffectPlay(const QString& name);   // "AUDIO"/name
 void LetterPlay(const QString& letter); // "LETTERS"/letter
 void WordPlay(const QString& word);     // "WORDS"/word without its spaces

@@ -1,11 +1,14 @@
 #include "shell/window.h"
 
+#include "shell/inputhold.h"
+#include "shell/log.h"
 #include "shell/mdiprogmain.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEventLoop>
+#include <optional>
 
 namespace lxp {
 
@@ -26,10 +29,16 @@ void Window::Load()
 {
     if (m_screen)
         return;
+    // A dialog takes the learner's input only once it shows; until then (its load
+    // step may play a sound) clicks and keys wait.
+    std::optional<InputHold> hold;
+    if (m_kind == Kind::Dialog)
+        hold.emplace();
     QWidget* screen = CreateScreen();
     if (!screen)
         return;
     m_screen = screen;
+    ++m_opening;
     screen->setObjectName(m_name);
     screen->installEventFilter(this);
     if (m_kind == Kind::Child) {
@@ -41,6 +50,7 @@ void Window::Load()
         if (Window* frame = windows().find(QLatin1String(mdiPROGMAIN::kName)); frame && frame->screen())
             screen->setParent(frame->screen(), screen->windowFlags() | Qt::Dialog);
     }
+    qCDebug(lxpLog) << "opened" << m_name;
     Form_Load();
     emit loaded(m_name);
 }
@@ -63,6 +73,8 @@ void Window::ShowModal()
         return;
     QPointer<QWidget> screen = m_screen;
     m_inModalLoop = true;
+    ModalLoopScope modalLoop;
+    qCDebug(lxpLog) << "shown modally" << m_name;
     if (auto* dialog = qobject_cast<QDialog*>(screen.data())) {
         dialog->setModal(true);
         dialog->exec();
@@ -91,6 +103,7 @@ bool Window::Unload()
     m_unloading = true;
     Form_Unload();
     destroyScreen();
+    qCDebug(lxpLog) << "closed" << m_name;
     m_unloading = false;
     emit unloaded(m_name);
     return true;
@@ -102,6 +115,7 @@ void Window::destroyScreen()
     m_screen = nullptr;
     if (!screen)
         return;
+    ++m_opening;
     screen->removeEventFilter(this);
     if (auto* dialog = qobject_cast<QDialog*>(screen); dialog && m_inModalLoop)
         dialog->done(QDialog::Rejected);

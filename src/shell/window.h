@@ -35,6 +35,26 @@ public:
     // The open screen; null while the window is closed.
     QWidget* screen() const { return m_screen; }
 
+    // Taken by a handler of the window when it starts: true while that opening of the
+    // window lasts, false for good once the window has closed (by its exit button, a
+    // close request or the program's end), even when it has been opened again since.
+    // Sounds and modal dialogs let other events run, so a handler checks its guard
+    // after each of them and stops when the window has closed.
+    class OpenGuard {
+    public:
+        explicit OpenGuard(Window& window) : m_window(&window), m_opening(window.m_opening) {}
+        explicit operator bool() const
+        {
+            return m_window && m_window->m_opening == m_opening && m_window->isLoaded() &&
+                   !m_window->isUnloading();
+        }
+
+    private:
+        QPointer<Window> m_window;
+        quint64 m_opening;
+    };
+    OpenGuard guard() { return OpenGuard(*this); }
+
     // Opens the window without showing it: builds the screen and runs the load step.
     // Does nothing when it is open already (touching an element of a closed window
     // loads it first, as the screens rely on).
@@ -72,6 +92,7 @@ private:
     QString m_name;
     Kind m_kind;
     QPointer<QWidget> m_screen;
+    quint64 m_opening = 0; // counts openings and closings
     bool m_inModalLoop = false;
     bool m_unloading = false;
 };

@@ -1,6 +1,9 @@
 #include "support/testseam.h"
 
+#include "shell/soundoutput.h"
+
 #include <QSettings>
+#include <QThread>
 
 namespace lxp {
 
@@ -40,11 +43,15 @@ QByteArray TestSeam::resource(const QString& type, const QString& name) const
     return Seam::resource(type, name);
 }
 
-void TestSeam::playSound(const QByteArray&, const QString& label)
+void TestSeam::playSound(const QByteArray& wav, const QString& label)
 {
     played << label;
     if (onPlay)
         onPlay(label);
+    if (!soundsTakeTheirLength)
+        return;
+    if (const std::optional<WavSound> sound = WavSoundRead(wav))
+        QThread::msleep(qMax<qint64>(sound->durationMs(), 0));
 }
 
 std::unique_ptr<QSettings> TestSeam::openSettings() const

@@ -31,10 +31,13 @@ public:
     QByteArray resource(const QString& type, const QString& name) const override;
 
     // Sound: every call is recorded by its label ("AUDIO/WIN"). `onPlay`, when set,
-    // runs inside the call as if during the sound (to pretend a duration or deliver
-    // events meanwhile).
+    // runs inside the call as if during the sound (to post the learner's clicks, say).
+    // With `soundsTakeTheirLength` a readable WAV blocks the caller for its real
+    // length, as the sound output does: nothing of the program runs meanwhile, and
+    // what arrived is handled after the sound.
     QStringList played;
     std::function<void(const QString& label)> onPlay;
+    bool soundsTakeTheirLength = false;
     void playSound(const QByteArray& wav, const QString& label) override;
 
     // Settings: a settings file in a temporary folder; `settingsPath` may be pointed

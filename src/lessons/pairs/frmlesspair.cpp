@@ -6,6 +6,7 @@
 #include "dialogs/frmmsgcrect.h"
 #include "dialogs/frmmsgplyag.h"
 #include "dialogs/frmmsgwrong.h"
+#include "shell/log.h"
 #include "shell/media.h"
 #include "shell/modlxplang.h"
 #include "shell/sharedstate.h"
@@ -118,6 +119,10 @@ void frmLESSPAIR::Form_Unload()
     // Leaving the game by any route brings the main menu back.
     if (tmrTimer1)
         tmrTimer1->stop();
+    // A dialog of the game does not stay above the menu.
+    for (const char* dialog : {frmMSGCRECT::kName, frmMSGWRONG::kName, frmMSGPLYAG::kName})
+        if (Window* open = windows().find(QLatin1String(dialog)))
+            open->Unload();
     if (Window* menu = windows().get(QStringLiteral("frmMAINMENU")))
         menu->Show();
 }
@@ -129,8 +134,11 @@ bool frmLESSPAIR::eventFilter(QObject* watched, QEvent* event)
         for (int i = 0; i < PairsGame::kCards; ++i) {
             if (watched != picCARD[size_t(i)] || mouse->button() != Qt::LeftButton)
                 continue;
-            if (picCARD[size_t(i)]->rect().contains(mouse->position().toPoint()))
+            if (picCARD[size_t(i)]->rect().contains(mouse->position().toPoint())) {
                 m_game.picCARD_Click(i);
+                if (lxpLog().isDebugEnabled() && isLoaded())
+                    qCDebug(lxpLog, "pairs: %d found, %d yellow", int(m_game.intPAIRSFOUND), yellowCards());
+            }
             return true;
         }
     }
@@ -144,6 +152,14 @@ bool frmLESSPAIR::CardPictureLoad(int card, const QString& resourceName)
         return false;
     imgMATCH[size_t(card)]->setPixmap(picture);
     return true;
+}
+
+int frmLESSPAIR::yellowCards() const
+{
+    int yellow = 0;
+    for (const auto& card : picCARD)
+        yellow += card && card->palette().color(QPalette::Window) == kCardMatched ? 1 : 0;
+    return yellow;
 }
 
 QPixmap frmLESSPAIR::cardPicture(int card) const
@@ -171,11 +187,24 @@ void frmLESSPAIR::CardUpdate(int card, const PairCard& state)
     imgMATCH[size_t(card)]->setVisible(state.pictureShown);
 }
 
-void frmLESSPAIR::WrongAnswerShow(int cardA, int cardB, const QString& sentence)
+bool frmLESSPAIR::CardTurnSound()
 {
+    const OpenGuard open = guard();
+    ClickPlay();
+    return bool(open);
+}
+
+void frmLESSPAIR::WordSay(const QString& word)
+{
+    WordPlay(word);
+}
+
+bool frmLESSPAIR::WrongAnswerShow(int cardA, int cardB, const QString& sentence)
+{
+    const OpenGuard open = guard();
     auto* dialog = windows().get<frmMSGWRONG>();
-    if (!dialog)
-        return;
+    if (!dialog || !dialog->PrepareFor(open))
+        return bool(open);
     dialog->lblWordWasfrmMSGWRONG()->setText(sentence);
     dialog->imgPICTURE()->setVisible(false);
     dialog->imgPICTUREA()->setVisible(true);
@@ -183,32 +212,42 @@ void frmLESSPAIR::WrongAnswerShow(int cardA, int cardB, const QString& sentence)
     dialog->imgPICTUREA()->setPixmap(cardPicture(cardA));
     dialog->imgPICTUREB()->setPixmap(cardPicture(cardB));
     dialog->ShowModal();
+    return bool(open);
 }
 
-void frmLESSPAIR::CorrectAnswerPrepare(int cardB, const QString& sentence)
+bool frmLESSPAIR::CorrectAnswerPrepare(int cardB, const QString& sentence)
 {
+    const OpenGuard open = guard();
     auto* dialog = windows().get<frmMSGCRECT>();
     if (!dialog)
-        return;
+        return bool(open);
     dialog->Unload();
+    if (!dialog->PrepareFor(open))
+        return bool(open);
     dialog->imgPICTURE()->setPixmap(cardPicture(cardB));
     dialog->lblWordWas()->setText(sentence);
+    return true;
 }
 
-void frmLESSPAIR::CorrectAnswerShow()
+bool frmLESSPAIR::CorrectAnswerShow()
 {
+    const OpenGuard open = guard();
     auto* dialog = windows().get<frmMSGCRECT>();
-    if (!dialog)
-        return;
-    dialog->imgPICTURE()->setVisible(true);
-    dialog->ShowModal();
+    if (dialog && dialog->isLoaded()) {
+        dialog->imgPICTURE()->setVisible(true);
+        dialog->ShowModal();
+    }
+    return bool(open);
 }
 
-bool frmLESSPAIR::PlayAgainAsk()
+std::optional<bool> frmLESSPAIR::PlayAgainAsk()
 {
+    const OpenGuard open = guard();
     auto* dialog = windows().get<frmMSGPLYAG>();
-    if (dialog)
+    if (dialog && dialog->PrepareFor(open))
         dialog->ShowModal();
+    if (!open)
+        return std::nullopt;
     const bool again = shared().blnPLAYAGAIN;
     if (!again && dialog)
         dialog->Unload();

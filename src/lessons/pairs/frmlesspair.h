@@ -56,15 +56,18 @@ private:
     bool CardPictureLoad(int card, const QString& resourceName) override;
     void CardPictureCopy(int from, int to) override;
     void CardUpdate(int card, const PairCard& state) override;
-    void WrongAnswerShow(int cardA, int cardB, const QString& sentence) override;
-    void CorrectAnswerPrepare(int cardB, const QString& sentence) override;
-    void CorrectAnswerShow() override;
-    bool PlayAgainAsk() override;
+    bool CardTurnSound() override;
+    void WordSay(const QString& word) override;
+    bool WrongAnswerShow(int cardA, int cardB, const QString& sentence) override;
+    bool CorrectAnswerPrepare(int cardB, const QString& sentence) override;
+    bool CorrectAnswerShow() override;
+    std::optional<bool> PlayAgainAsk() override;
     void WordTimerStart() override;
     void WordTimerStop() override;
     void LessonClose() override;
 
     QPixmap cardPicture(int card) const;
+    int yellowCards() const;
 
     PairsGame m_game;
     std::array<QPointer<QWidget>, PairsGame::kCards> picCARD;

@@ -1,7 +1,6 @@
 #include "lessons/pairs/pairsgame.h"
 
 #include "content/contenttables.h"
-#include "shell/media.h"
 #include "shell/seam.h"
 #include "shell/sharedstate.h"
 
@@ -145,11 +144,8 @@ void PairsGame::picCARD_Click(int i)
         return;
     ++intCARDSTURNED;
     CardSet(i, true, false, false);
-    if (intCARDSTURNED == 1) {
-        ClickPlay();
+    if (!m_screen.CardTurnSound() || intCARDSTURNED == 1)
         return;
-    }
-    ClickPlay();
     Compare();
 }
 
@@ -173,17 +169,20 @@ void PairsGame::Compare()
     strLASTWORD = wordB;
 
     if (wordA != wordB) {
-        m_screen.WrongAnswerShow(a, b, QStringLiteral("You have found  ") + wordA +
-                                           QStringLiteral(" and ") + wordB);
+        if (!m_screen.WrongAnswerShow(a, b, QStringLiteral("You have found  ") + wordA +
+                                                QStringLiteral(" and ") + wordB))
+            return;
         intCARDSTURNED = 0;
         CardSet(a, false, true, false);
         CardSet(b, false, true, false);
         return;
     }
 
-    m_screen.CorrectAnswerPrepare(b, QStringLiteral("You have found ") + wordB);
+    if (!m_screen.CorrectAnswerPrepare(b, QStringLiteral("You have found ") + wordB))
+        return;
     m_screen.WordTimerStart();
-    m_screen.CorrectAnswerShow();
+    if (!m_screen.CorrectAnswerShow())
+        return;
     CardSet(a, true, false, true);
     CardSet(b, true, false, true);
     intCARDSTURNED = 0;
@@ -191,7 +190,10 @@ void PairsGame::Compare()
     if (intPAIRSFOUND < kPairs)
         return;
 
-    if (!m_screen.PlayAgainAsk()) {
+    const std::optional<bool> again = m_screen.PlayAgainAsk();
+    if (!again)
+        return;
+    if (!*again) {
         m_screen.LessonClose();
         return;
     }
@@ -203,8 +205,9 @@ void PairsGame::Compare()
 
 void PairsGame::tmrTimer1_Timer()
 {
-    WordPlay(strLASTWORD);
+    // Off before the word plays: the timer must not fire again while it is spoken.
     m_screen.WordTimerStop();
+    m_screen.WordSay(strLASTWORD);
 }
 
 } // namespace lxp

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QtGlobal>
 #include <array>
+#include <optional>
 
 namespace lxp {
 
@@ -23,8 +24,10 @@ struct PairCard {
     bool faceUp() const { return !matched && pictureShown && !enabled; }
 };
 
-// What the game asks of its screen. Dialogs are modal: the calls return once the
-// learner has closed them.
+// What the game asks of its screen. A sound blocks until it has played and a dialog
+// until the learner has closed it; other events of the program run meanwhile, so the
+// lesson may have closed by the time they return. Each such call answers whether the
+// lesson is still open, and the game ends its step at once when it is not.
 class PairsScreen {
 public:
     virtual ~PairsScreen() = default;
@@ -35,14 +38,18 @@ public:
     virtual void CardPictureCopy(int from, int to) = 0;
     // Shows the card as the game holds it (picture shown, enabled, frame colour).
     virtual void CardUpdate(int card, const PairCard& state) = 0;
+    // The sound of a card turning over.
+    [[nodiscard]] virtual bool CardTurnSound() = 0;
+    // Says the word of a found pair.
+    virtual void WordSay(const QString& word) = 0;
     // The wrong-answer dialog with the pictures of both cards and the sentence.
-    virtual void WrongAnswerShow(int cardA, int cardB, const QString& sentence) = 0;
+    [[nodiscard]] virtual bool WrongAnswerShow(int cardA, int cardB, const QString& sentence) = 0;
     // The correct-answer dialog: first filled in (a fresh dialog with card b's
     // picture and the sentence), then shown once the word timer runs.
-    virtual void CorrectAnswerPrepare(int cardB, const QString& sentence) = 0;
-    virtual void CorrectAnswerShow() = 0;
-    // The play-again question; the learner's answer.
-    virtual bool PlayAgainAsk() = 0;
+    [[nodiscard]] virtual bool CorrectAnswerPrepare(int cardB, const QString& sentence) = 0;
+    [[nodiscard]] virtual bool CorrectAnswerShow() = 0;
+    // The play-again question: the learner's answer, nothing when the lesson closed.
+    [[nodiscard]] virtual std::optional<bool> PlayAgainAsk() = 0;
     // The 200 ms timer that speaks the word of a found pair.
     virtual void WordTimerStart() = 0;
     virtual void WordTimerStop() = 0;

@@ -4,6 +4,7 @@
 
 #include <QSet>
 #include <QStringList>
+#include <functional>
 
 // Stands in for the matching pairs screen: notes what the game asks of it.
 class FakePairsScreen : public lxp::PairsScreen {
@@ -11,26 +12,48 @@ public:
     QStringList log;
     QSet<QString> missingPictures;
     bool playAgainAnswer = true;
+    // The sound or dialog during which the lesson closes.
+    QString closesDuring;
+    // Runs while a card's sound plays.
+    std::function<void()> duringSound;
     QString sentence;
     int cardA = -1, cardB = -1;
 
     bool CardPictureLoad(int, const QString& name) override { return !missingPictures.contains(name); }
     void CardPictureCopy(int, int) override {}
     void CardUpdate(int, const lxp::PairCard&) override {}
-    void WrongAnswerShow(int a, int b, const QString& text) override { note("wrong", a, b, text); }
-    void CorrectAnswerPrepare(int b, const QString& text) override { note("correct prepared", -1, b, text); }
-    void CorrectAnswerShow() override { log << "correct shown"; }
-    bool PlayAgainAsk() override { log << "play again?"; return playAgainAnswer; }
+    bool CardTurnSound() override
+    {
+        if (duringSound)
+            duringSound();
+        return step("click");
+    }
+    void WordSay(const QString& word) override { log << "say " + word; }
+    bool WrongAnswerShow(int a, int b, const QString& text) override { return note("wrong", a, b, text); }
+    bool CorrectAnswerPrepare(int b, const QString& text) override { return note("correct prepared", -1, b, text); }
+    bool CorrectAnswerShow() override { return step("correct shown"); }
+    std::optional<bool> PlayAgainAsk() override
+    {
+        return step("play again?") ? std::optional(playAgainAnswer) : std::nullopt;
+    }
     void WordTimerStart() override { log << "timer on"; }
     void WordTimerStop() override { log << "timer off"; }
     void LessonClose() override { log << "lesson closed"; }
 
 private:
-    void note(const QString& what, int a, int b, const QString& text)
+    bool open = true;
+
+    bool step(const QString& what)
     {
         log << what;
+        open = open && what != closesDuring;
+        return open;
+    }
+    bool note(const QString& what, int a, int b, const QString& text)
+    {
         cardA = a;
         cardB = b;
         sentence = text;
+        return step(what);
     }
 };

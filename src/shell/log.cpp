@@ -1,0 +1,7 @@
+#include "shell/log.h"
+
+namespace lxp {
+
+Q_LOGGING_CATEGORY(lxpLog, "lexipond", QtInfoMsg)
+
+} // namespace lxp

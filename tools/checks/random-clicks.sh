@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Clicks at random on the running program, as a child might, with a real sound server
+# so that every sound takes its real time, and checks what the program reports of its
+# windows and cards on its debug log.
+#
+#   tools/checks/random-clicks.sh BUILD/lexipond [SECONDS=600] [CLICKS_PER_SECOND=20] [SEED=1]
+#
+# Needs Xvfb, xdotool and pulseaudio (tools/bootstrap.sh installs the first two;
+# apt-get install pulseaudio for the last). Prints the counts at the end; exits 1 when
+# the program crashed, showed a feedback dialog over the main menu, or showed yellow
+# cards that are not found pairs.
+set -u
+program=$(readlink -f "$1"); seconds=${2:-600}; rate=${3:-20}; seed=${4:-1}
+set --
+work=${KEEP_DIR:-$(mktemp -d)}; trap 'kill $(jobs -p) 2>/dev/null; [ -n "${KEEP_DIR:-}" ] || rm -rf "$work"' EXIT
+export HOME=$work/home XDG_RUNTIME_DIR=$work/run; mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+
+Xvfb :77 -screen 0 1024x768x24 >/dev/null 2>&1 & sleep 1
+export DISPLAY=:77
+mkdir -p "$work/sound"
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+    -L "module-null-sink sink_name=null" \
+    -L "module-native-protocol-unix socket=$work/sound/native auth-anonymous=1" >"$work/pulse.log" 2>&1 &
+for _ in $(seq 50); do [ -S "$work/sound/native" ] && break; sleep 0.1; done
+export PULSE_SERVER=unix:$work/sound/native
+export QT_LOGGING_RULES="lexipond.debug=true"
+
+RANDOM=$seed
+starts=0 crashes=0 clicks=0 keys=0 over_menu=0 yellow=0 dialogs=0
+end=$((SECONDS + seconds))
+delay=$(awk "BEGIN{print 1/$rate}")
+while [ $SECONDS -lt $end ]; do
+    starts=$((starts + 1)); log=$work/run-$starts.log
+    "$program" >"$log" 2>&1 & pid=$!
+    window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name '^Lexipond$' 2>/dev/null | head -n 1); [ -n "$window" ] && break; sleep 0.1
+    done
+    [ -n "$window" ] || { echo "run $starts: no window"; kill $pid; continue; }
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    keys_list=(Escape Return space a q 1 2 3 Right Left)
+    while kill -0 $pid 2>/dev/null && [ $SECONDS -lt $end ]; do
+        # One second's worth of input in one call: xdotool itself keeps the pace.
+        batch=()
+        for _ in $(seq "$rate"); do
+            if [ $((RANDOM % 20)) -eq 0 ]; then
+                batch+=(key "${keys_list[RANDOM % ${#keys_list[@]}]}"); keys=$((keys + 1))
+            else
+                batch+=(mousemove $((X + RANDOM % WIDTH)) $((Y + RANDOM % HEIGHT)) mousedown 1 mouseup 1)
+                clicks=$((clicks + 1))
+            fi
+            batch+=(sleep "$delay")
+        done
+        xdotool "${batch[@]}" 2>/dev/null
+    done
+    if kill -0 $pid 2>/dev/null; then kill $pid; wait $pid 2>/dev/null
+    else wait $pid; status=$?; [ $status -ne 0 ] && { crashes=$((crashes + 1)); echo "run $starts: exit status $status"; tail -5 "$log"; }
+    fi
+    # The open child screen, from the opened/closed lines; a dialog shown while the
+    # main menu is the screen counts as shown over the menu.
+    counts=$(awk '
+        /opened "frm(MAINMENU|LESS)/ { match($0, /"frm[A-Z]+"/); child = substr($0, RSTART, RLENGTH) }
+        /shown modally "frmMSG/ { if (child == "\"frmMAINMENU\"") over++ }
+        /pairs: [0-9]+ found, [0-9]+ yellow/ { match($0, /pairs: [0-9]+ found, [0-9]+ yellow/);
+            split(substr($0, RSTART, RLENGTH), w, " "); if (w[4] != 2 * w[2]) bad++ }
+        /shown modally "frmMSG/ { dialogs++ }
+        END { print over + 0, bad + 0, dialogs + 0 }' "$log")
+    set -- $counts
+    over_menu=$((over_menu + $1)); yellow=$((yellow + $2)); dialogs=$((dialogs + $3))
+done
+echo "seed $seed, $seconds s at $rate a second: $clicks clicks, $keys keys, $starts starts," \
+     "$dialogs feedback dialogs, $crashes crashes, $over_menu dialogs over the menu," \
+     "$yellow yellow-card mismatches"
+[ $crashes -eq 0 ] && [ $over_menu -eq 0 ] && [ $yellow -eq 0 ]
