@@ -43,7 +43,6 @@ r_WHITEFLOWERS() {
   f=$(hues "$(emoji 1f33c)" whiteflower "hx" "(hx>0.6 && hx<0.9) ? sx*0.05 : sx" "(hx>0.6 && hx<0.9) ? min(1,lx*1.06) : lx")
   group "$f 130 -80 8" "$f 130 80 8" "$f 160 0 -4"
 }
-r_PINKFLOWERS() { local f; f=$(emoji 1f337); group "$f 130 -78 10" "$f 130 78 10" "$f 165 0 -4"; }
 r_YELLOWFLOWERS() { local f; f=$(emoji 1f33b); group "$f 130 -80 10" "$f 130 80 10" "$f 165 0 -4"; }
 r_VIOLETFLOWERS() { local f; f=$(emoji 1fabb); group "$f 150 -55 6" "$f 180 30 -2"; }
 r_ORANGEFLOWER() {
@@ -66,6 +65,24 @@ r_TORTOISE() {
     "$(hues "$(emoji 1f422)" tortoise "0.085" "sx*0.55" "lx*0.8") 195 0 -4"
 }
 r_TURTLE() { picture "$OUT" "$(drawing bg-underwater)" "$(prep "$(emoji 1f422)" turtle -background none -rotate -12) 220 0 0"; }
+r_BLUEBERRY() {
+  # the emoji's berries are violet; blueberries are dark blue
+  e "$(hues "$(emoji 1fad0)" blueberry "(hx>0.6 && hx<0.85) ? 0.625 : hx" "(hx>0.6 && hx<0.85) ? sx*0.85 : sx" "(hx>0.6 && hx<0.85) ? lx*0.66 : lx")"
+}
+r_PINKFLOWERS() {
+  # tulips lightened from magenta to a pale pink
+  local f
+  f=$(hues "$(emoji 1f337)" pinkflower "(hx>0.8||hx<0.03) ? 0.96 : hx" "(hx>0.8||hx<0.03) ? sx*0.75 : sx" "(hx>0.8||hx<0.03) ? min(0.93,0.42+lx*0.6) : lx")
+  group "$f 130 -78 10" "$f 130 78 10" "$f 165 0 -4"
+}
+r_GOOSE() {
+  # a white farm goose: the brown feathers whitened, orange beak and feet kept
+  e "$(hues "$(emoji 1fabf)" goose "hx" "(sx<0.6 && (hx<0.12||hx>0.6)) ? sx*0.12 : sx" "(sx<0.6 && (hx<0.12||hx>0.6)) ? min(0.97,0.5+lx*0.55) : lx")"
+}
+r_RABBIT() {
+  # the emoji's lilac-white rabbit made a warm grey-brown pet rabbit, ears' pink kept
+  e "$(hues "$(emoji 1f407)" rabbit "(hx>0.6 && hx<0.93) ? 0.08 : hx" "(hx>0.6 && hx<0.93) ? 0.28 : sx" "(hx>0.6 && hx<0.93) ? lx*0.78 : lx")"
+}
 r_WALLABY() {
   picture "$OUT" "$(drawing bg-grass)" \
     "$(hues "$(emoji 1f998)" wallaby "hx" "sx*0.35" "lx*0.8") 175 -10 8"
