@@ -17,9 +17,9 @@ r_CHILLI() { e 1f336; }
 r_CHILI() { e 1f336; }
 r_FOOTBALL() { e 26bd 180; }
 r_SOCCER() { e 26bd 180; }
-r_UNDERGROUND() { e 1f687; }
-r_SUBWAY() { e 1f687; }
-r_OCEAN() { picture "$OUT" "$(drawing bg-sky)" "$(emoji 1f30a) 200 0 8"; }
+r_UNDERGROUND() { scene bg-tunnel "$(emoji 1f686) 158 0 24"; }
+r_SUBWAY() { r_UNDERGROUND; }
+r_OCEAN() { scene bg-ocean "$(emoji 1f6a2) 34 -78 -32 flat"; }
 r_AIRPLANE() { e 1f6e9; }
 r_JET() {
   picture "$OUT" "$(drawing bg-sky)" \
@@ -89,6 +89,9 @@ r_WALLABY() {
 }
 
 # Scenes
+# scene BACKGROUND LAYER...: a drawn background and layers, with the card's border
+# laid over last so that nothing reaches past it.
+scene() { picture "$OUT" "$(drawing "$1")" "${@:2}" "$(drawing card-frame) 300 0 0 flat"; }
 r_AUTUMN() {
   local tree leaf1 leaf2
   tree=$(hues "$(emoji 1f333)" autumntree "(hx>0.15 && hx<0.5) ? 0.08 : hx" "(hx>0.15 && hx<0.5) ? min(1,sx*1.8) : sx" "lx")
@@ -102,8 +105,7 @@ r_AUTUMN() {
 }
 r_SUMMER() { picture "$OUT" "$(drawing bg-beach)" "$(emoji 2600) 95 -90 -50 flat" "$(emoji 1f3d6) 160 40 25"; }
 r_WINTER() {
-  picture "$OUT" "$(drawing bg-winter)" "$(emoji 1f3d4) 150 70 -25 flat" "$(emoji 1f332) 90 -100 25" \
-    "$(emoji 2603) 165 -15 15"
+  scene bg-winter "$(emoji 1f332) 90 -105 25" "$(emoji 1f332) 62 -62 18" "$(emoji 2603) 165 20 15"
 }
 r_STORM() {
   picture "$OUT" "$(drawing bg-storm)" "$(emoji 1f327) 120 -70 -35" "$(emoji 26c8) 175 30 0"
@@ -120,8 +122,28 @@ r_WIND() {
     "$leaf 55 100 -60" "$(prep "$leaf" leaf2 -background none -rotate 40) 55 115 45"
 }
 r_ZOO() {
-  picture "$OUT" "$(drawing bg-zoo)" "$(emoji 1f992) 170 -75 -15" "$(emoji 1f993) 120 85 18" \
-    "$(emoji 1f418) 130 5 22" "$(drawing fence) 300 0 0 flat"
+  scene bg-zoo "$(emoji 1f992) 150 -78 -8" "$(emoji 1f993) 112 88 22" \
+    "$(emoji 1f418) 122 8 26" "$(drawing fence) 300 0 0 flat"
+}
+r_NIGHT() {
+  # the house's blue windows lit yellow, the rest of it darkened by the night
+  local house
+  house=$(hues "$(emoji 1f3e0)" nighthouse "(hx>0.45 && hx<0.65 && lx>0.5) ? 0.13 : hx" "sx" "(hx>0.45 && hx<0.65 && lx>0.5) ? 0.72 : lx*0.5")
+  scene bg-night "$(emoji 1f319) 86 78 -52" "$(emoji 2b50) 28 -105 -62" "$(emoji 2b50) 20 -40 -80" \
+    "$(emoji 2b50) 18 10 -45" "$(emoji 2b50) 16 -70 -20" "$house 96 -52 42"
+}
+r_SUNSET() {
+  local tree
+  tree=$(prep "$(emoji 1f333)" sunsettree -modulate 30,60)
+  scene bg-sunset "$tree 92 -108 30 flat"
+}
+r_FOG() {
+  local far mid near
+  far=$(prep "$(emoji 1f332)" fogfar -fill '#D6DCE2' -colorize 78%)
+  mid=$(prep "$(emoji 1f332)" fogmid -fill '#D6DCE2' -colorize 52%)
+  near=$(prep "$(emoji 1f333)" fognear -fill '#D6DCE2' -colorize 22%)
+  scene bg-fog "$far 50 40 -5 flat" "$far 42 75 0 flat" "$far 46 -20 -2 flat" "$far 40 115 -8 flat" \
+    "$mid 78 60 30 flat" "$mid 70 -10 36 flat" "$near 120 -95 30 flat" "$(drawing fog-mist) 300 0 0 flat"
 }
 r_BLUESEA() { picture "$OUT" "$(drawing bg-bluesea)"; }
 r_COAST() { picture "$OUT" "$(drawing bg-coast)"; }
