@@ -168,25 +168,12 @@ r_MANDOLIN() { d mandolin 195; }
 r_RECORDER() { d recorder 188; }
 r_XYLOPHONE() { d xylophone 210; }
 r_PUMPKIN() { d pumpkin; }
-r_DIVING() {
-  picture "$OUT" "$(drawing bg-underwater)" "$(drawing diver 400 400) 215 -5 -8" \
-    "$(emoji 1f420) 55 110 55" "$(emoji 1fab8) 70 -110 70"
-}
-r_FROST() {
-  local leaf rime speck
-  leaf=$(hues "$(emoji 1f341)" frostleaf "(hx>0.75||hx<0.05) ? 0.025 : hx" "sx*0.85" "lx*0.92")
-  # white rime: the leaf's outline grown and frayed into ice crystals
-  rime=$(prep "$leaf" rime -seed 11 -alpha extract -morphology Dilate Disk:5 -spread 3 -blur 0x0.8 \
-    \( +clone -fill white -colorize 100 \) +swap -alpha off -compose CopyOpacity -composite)
-  # crystals of frost scattered over the leaf
-  speck=$(prep "$leaf" speck -seed 12 \( +clone -alpha extract \) \
-    \( +clone +noise Random -channel G -separate +channel -threshold 93% -morphology Dilate Disk:1.5 \) \
-    -delete 0 -compose Multiply -composite \
-    \( +clone -fill '#F4FAFF' -colorize 100 \) +swap -alpha off -compose CopyOpacity -composite)
-  picture "$OUT" "$(drawing bg-frost)" "$rime 190 0 0" "$leaf 178 0 0 flat" "$speck 178 0 0 flat" \
-    "$(emoji 2744) 40 -110 -70 flat" "$(emoji 2744) 30 112 60 flat" "$(emoji 2744) 26 110 -75 flat"
-}
+r_DIVING() { scene bg-diving; }
+r_FROST() { scene bg-frost; }
 r_FLUTE() { e 1fa88; }
+r_RAINBOW() {
+  group "$(drawing rainbow 600 360) 250 0 0 flat" "$(emoji 2601) 92 -92 58" "$(emoji 2601) 92 92 58"
+}
 r_CLOUD() { picture "$OUT" "$(drawing bg-sky)" "$(emoji 2601) 200 0 0"; }
 r_GREENFROG() { e "$(hues "$(emoji 1f438)" greenfrog "(hx>0.3 && hx<0.5) ? 0.31 : hx")"; }
 r_XRAY() { d xray 186; }
