@@ -168,6 +168,8 @@ r_MANDOLIN() { d mandolin 195; }
 r_RECORDER() { d recorder 188; }
 r_XYLOPHONE() { d xylophone 210; }
 r_PUMPKIN() { d pumpkin; }
+r_NUT() { d nuts 190; }
+r_LEMON() { d lemon 196; }
 r_DIVING() { scene bg-diving; }
 r_FROST() { scene bg-frost; }
 r_FLUTE() { e 1fa88; }
