@@ -172,7 +172,13 @@ r_NUT() { d nuts 190; }
 r_LEMON() { d lemon 196; }
 r_DIVING() { scene bg-diving; }
 r_FROST() { scene bg-frost; }
-r_FLUTE() { e 1fa88; }
+r_FLUTE() {
+  group "$(prep "$(drawing flute 900 420)" trim-flute -trim +repage) 272 0 12" "$(emoji 1f3b6) 70 -78 -52"
+}
+r_FERRY() {
+  scene bg-sky "$(drawing ferry-back) 300 0 0 flat" "$(emoji 1f697) 64 -94 -6 flat" "$(emoji 1f699) 64 -30 -6 flat" \
+    "$(prep "$(emoji 1f68c)" ferrybus -flop) 58 32 -5 flat" "$(drawing ferry-front) 300 0 0 flat"
+}
 r_RAINBOW() {
   group "$(drawing rainbow 600 360) 250 0 0 flat" "$(emoji 2601) 92 -92 58" "$(emoji 2601) 92 92 58"
 }
