@@ -185,20 +185,5 @@ r_RAINBOW() {
 r_CLOUD() { picture "$OUT" "$(drawing bg-sky)" "$(emoji 2601) 200 0 0"; }
 r_GREENFROG() { e "$(hues "$(emoji 1f438)" greenfrog "(hx>0.3 && hx<0.5) ? 0.31 : hx")"; }
 r_XRAY() { d xray 186; }
-# The emoji leopard's plain spots are painted over in its coat colour, then a
-# jaguar's rosettes (our drawing) are laid on the coat.
-r_JAGUAR() {
-  local src out=$TMP/jaguar.png
-  src=$(emoji 1f406)
-  "$IM" "$src" -write mpr:cat +delete \
-    \( mpr:cat -alpha off -colorspace HSL -channel B -separate +channel -negate -threshold 58% \
-       -fill black -draw "rectangle 0,0 72,255" -draw "rectangle 206,0 255,255" -draw "rectangle 0,186 255,255" \
-       \( mpr:cat -alpha extract -morphology Erode Disk:2 -threshold 50% \) -compose Multiply -composite \
-       -morphology Dilate Disk:2 -blur 0x1 -write mpr:spots +delete \) \
-    mpr:cat \
-    \( -size 256x256 xc:'#F6A437' mpr:spots -alpha off -compose CopyOpacity -composite \) -compose Over -composite \
-    \( "$(drawing rosettes 256 256)" mpr:cat -compose DstIn -composite \) \
-    -compose Over -composite "$out"
-  e "$out" 215
-}
+r_JAGUAR() { picture "$OUT" "$(drawing bg-grass)" "$(prep "$(drawing jaguar 600 440)" trim-jaguar -trim +repage) 215 0 10"; }
 r_HAMSTER() { d hamster 178; }
