@@ -84,8 +84,7 @@ r_RABBIT() {
   e "$(hues "$(emoji 1f407)" rabbit "(hx>0.6 && hx<0.93) ? 0.08 : hx" "(hx>0.6 && hx<0.93) ? 0.28 : sx" "(hx>0.6 && hx<0.93) ? lx*0.78 : lx")"
 }
 r_WALLABY() {
-  picture "$OUT" "$(drawing bg-grass)" \
-    "$(hues "$(emoji 1f998)" wallaby "hx" "sx*0.35" "lx*0.8") 175 -10 8"
+  picture "$OUT" "$(drawing bg-grass)" "$(prep "$(drawing wallaby 400 400)" trim-wallaby -trim +repage) 186 4 6"
 }
 
 # Scenes
