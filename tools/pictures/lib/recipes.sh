@@ -168,6 +168,7 @@ r_RECORDER() { d recorder 188; }
 r_XYLOPHONE() { d xylophone 210; }
 r_PUMPKIN() { d pumpkin; }
 r_NUT() { d nuts 190; }
+r_SQUIRREL() { d squirrel 196; }
 r_LEMON() { d lemon 196; }
 r_DIVING() { scene bg-diving; }
 r_FROST() { scene bg-frost; }
