@@ -186,4 +186,9 @@ r_CLOUD() { picture "$OUT" "$(drawing bg-sky)" "$(emoji 2601) 200 0 0"; }
 r_GREENFROG() { e "$(hues "$(emoji 1f438)" greenfrog "(hx>0.3 && hx<0.5) ? 0.31 : hx")"; }
 r_XRAY() { d xray 186; }
 r_JAGUAR() { picture "$OUT" "$(drawing bg-grass)" "$(prep "$(drawing jaguar 600 440)" trim-jaguar -trim +repage) 215 0 10"; }
+# Whole animals drawn where the emoji shows only a head
+da() { tile "$OUT" "$(prep "$(drawing "$1" 600 440)" "trim-$1" -trim +repage)" "${2:-215}"; }
+r_BEAR() { da bear; }
+r_LION() { da lion; }
+r_KOALA() { scene bg-sky "$(drawing koala 512 512) 234 -2 1 flat"; }
 r_HAMSTER() { d hamster 178; }
