@@ -183,7 +183,7 @@ r_RAINBOW() {
   group "$(drawing rainbow 600 360) 250 0 0 flat" "$(emoji 2601) 92 -92 58" "$(emoji 2601) 92 92 58"
 }
 r_CLOUD() { picture "$OUT" "$(drawing bg-sky)" "$(emoji 2601) 200 0 0"; }
-r_GREENFROG() { e "$(hues "$(emoji 1f438)" greenfrog "(hx>0.3 && hx<0.5) ? 0.31 : hx")"; }
+r_GREENFROG() { d frog 196; }
 r_XRAY() { d xray 186; }
 r_JAGUAR() { picture "$OUT" "$(drawing bg-grass)" "$(prep "$(drawing jaguar 600 440)" trim-jaguar -trim +repage) 215 0 10"; }
 # Whole animals drawn where the emoji shows only a head
