@@ -183,6 +183,13 @@ r_RAINBOW() {
   group "$(drawing rainbow 600 360) 250 0 0 flat" "$(emoji 2601) 92 -92 58" "$(emoji 2601) 92 92 58"
 }
 r_CLOUD() { picture "$OUT" "$(drawing bg-sky)" "$(emoji 2601) 200 0 0"; }
+r_UNICORN() {
+  # the emoji shows only a head: a whole horse made white, its mane and tail rainbow
+  # pink and violet, with our drawn horn
+  local horse
+  horse=$(hues "$(emoji 1f40e)" unicorn "sx<0.1 ? 0.87 : 0.72" "sx<0.1 ? (lx<0.15 ? 0.3 : 0.75) : 0.32" "sx<0.1 ? (lx<0.15 ? lx*0.6 : min(0.85,0.4+lx*0.9)) : min(0.93,0.5+lx*0.62))")
+  group "$horse 184 4 10" "$(drawing unicorn-horn 128 192) 38 -48 -74 flat" "$(drawing unicorn-eye 64 64) 8 -56 -49 flat"
+}
 r_GREENFROG() { d frog 196; }
 r_XRAY() { d xray 186; }
 r_JAGUAR() { picture "$OUT" "$(drawing bg-grass)" "$(prep "$(drawing jaguar 600 440)" trim-jaguar -trim +repage) 215 0 10"; }
