@@ -54,6 +54,7 @@ r_YELLOWBALLOONS() {
   group "$f 150 -70 8" "$f 150 70 12" "$f 170 0 -10"
 }
 r_ROCK() { e "$(hues "$(emoji 1faa8)" rock "0.08" "0.16" "lx*0.62")" 185; }
+r_KNIFEANDFORK() { e "$(hues "$(emoji 1f374)" cutlery "0.6" "sx*0.5" "lx*0.8")"; }
 r_LIME() {
   local whole
   whole=$(hues "$(emoji 1f34b)" lime "hx<0.25 ? 0.25 : hx" "hx<0.25 ? sx*0.7 : sx" "hx<0.25 ? lx*0.62 : lx")
@@ -169,7 +170,7 @@ r_XYLOPHONE() { d xylophone 210; }
 r_PUMPKIN() { d pumpkin; }
 r_NUT() { d nuts 190; }
 r_SQUIRREL() { d squirrel 196; }
-r_LEMON() { d lemon 196; }
+r_LEMON() { d lemon 182; }
 r_DIVING() { scene bg-diving; }
 r_FROST() { scene bg-frost; }
 r_FLUTE() {
