@@ -7,7 +7,9 @@
 # Sources, installed here into tools/pictures/work/ (ignored by git):
 #   @lobehub/fluent-emoji-3d   3D Fluent Emoji, 256 x 256 WebP by code point (MIT)
 #   @iconify-json/fluent-emoji the same emoji as vector pictures (MIT)
-#   svg/*.svg                  our own drawings (backgrounds, scenes, missing things)
+#   svg/*.svg                  our own drawings (backgrounds, scenes, missing things,
+#                              whole animals where the emoji shows only a head); the
+#                              ones that use lib/shading.svg get its soft 3D shading
 set -euo pipefail
 
 HERE=$(cd "$(dirname "$0")" && pwd)

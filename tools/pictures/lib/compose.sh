@@ -26,14 +26,19 @@ icon() {
   echo "$png"
 }
 
-# drawing NAME [WIDTH HEIGHT]: a PNG of our own drawing svg/NAME.svg.
+# drawing NAME [WIDTH HEIGHT]: a PNG of our own drawing svg/NAME.svg. A drawing that
+# uses the shared shading filters (url(#puff...)) gets lib/shading.svg put in.
 drawing() {
-  local png="$TMP/svg-$1-${2:-0}x${3:-0}.png"
+  local png="$TMP/svg-$1-${2:-0}x${3:-0}.png" svg="$HERE/svg/$1.svg"
   if [ ! -f "$png" ]; then
+    if grep -q 'url(#puff' "$svg"; then
+      sed "/<svg /r $HERE/lib/shading.svg" "$svg" >"$TMP/shaded-$1.svg"
+      svg="$TMP/shaded-$1.svg"
+    fi
     if [ -n "${2:-}" ]; then
-      rsvg-convert -w "$2" -h "$3" "$HERE/svg/$1.svg" -o "$png"
+      rsvg-convert -w "$2" -h "$3" "$svg" -o "$png"
     else
-      rsvg-convert "$HERE/svg/$1.svg" -o "$png"
+      rsvg-convert "$svg" -o "$png"
     fi
   fi
   echo "$png"

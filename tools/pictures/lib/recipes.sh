@@ -17,9 +17,9 @@ r_CHILLI() { e 1f336; }
 r_CHILI() { e 1f336; }
 r_FOOTBALL() { e 26bd 180; }
 r_SOCCER() { e 26bd 180; }
-r_UNDERGROUND() { e 1f687; }
-r_SUBWAY() { e 1f687; }
-r_OCEAN() { picture "$OUT" "$(drawing bg-sky)" "$(emoji 1f30a) 200 0 8"; }
+r_UNDERGROUND() { scene bg-tunnel "$(emoji 1f686) 158 0 24"; }
+r_SUBWAY() { r_UNDERGROUND; }
+r_OCEAN() { scene bg-ocean "$(emoji 1f6a2) 34 -78 -32 flat"; }
 r_AIRPLANE() { e 1f6e9; }
 r_JET() {
   picture "$OUT" "$(drawing bg-sky)" \
@@ -43,7 +43,6 @@ r_WHITEFLOWERS() {
   f=$(hues "$(emoji 1f33c)" whiteflower "hx" "(hx>0.6 && hx<0.9) ? sx*0.05 : sx" "(hx>0.6 && hx<0.9) ? min(1,lx*1.06) : lx")
   group "$f 130 -80 8" "$f 130 80 8" "$f 160 0 -4"
 }
-r_PINKFLOWERS() { local f; f=$(emoji 1f337); group "$f 130 -78 10" "$f 130 78 10" "$f 165 0 -4"; }
 r_YELLOWFLOWERS() { local f; f=$(emoji 1f33b); group "$f 130 -80 10" "$f 130 80 10" "$f 165 0 -4"; }
 r_VIOLETFLOWERS() { local f; f=$(emoji 1fabb); group "$f 150 -55 6" "$f 180 30 -2"; }
 r_ORANGEFLOWER() {
@@ -55,6 +54,7 @@ r_YELLOWBALLOONS() {
   group "$f 150 -70 8" "$f 150 70 12" "$f 170 0 -10"
 }
 r_ROCK() { e "$(hues "$(emoji 1faa8)" rock "0.08" "0.16" "lx*0.62")" 185; }
+r_KNIFEANDFORK() { e "$(hues "$(emoji 1f374)" cutlery "0.6" "sx*0.5" "lx*0.8")"; }
 r_LIME() {
   local whole
   whole=$(hues "$(emoji 1f34b)" lime "hx<0.25 ? 0.25 : hx" "hx<0.25 ? sx*0.7 : sx" "hx<0.25 ? lx*0.62 : lx")
@@ -66,12 +66,32 @@ r_TORTOISE() {
     "$(hues "$(emoji 1f422)" tortoise "0.085" "sx*0.55" "lx*0.8") 195 0 -4"
 }
 r_TURTLE() { picture "$OUT" "$(drawing bg-underwater)" "$(prep "$(emoji 1f422)" turtle -background none -rotate -12) 220 0 0"; }
+r_BLUEBERRY() {
+  # the emoji's berries are violet; blueberries are dark blue
+  e "$(hues "$(emoji 1fad0)" blueberry "(hx>0.6 && hx<0.85) ? 0.625 : hx" "(hx>0.6 && hx<0.85) ? sx*0.85 : sx" "(hx>0.6 && hx<0.85) ? lx*0.66 : lx")"
+}
+r_PINKFLOWERS() {
+  # tulips lightened from magenta to a pale pink
+  local f
+  f=$(hues "$(emoji 1f337)" pinkflower "(hx>0.8||hx<0.03) ? 0.96 : hx" "(hx>0.8||hx<0.03) ? sx*0.75 : sx" "(hx>0.8||hx<0.03) ? min(0.93,0.42+lx*0.6) : lx")
+  group "$f 130 -78 10" "$f 130 78 10" "$f 165 0 -4"
+}
+r_GOOSE() {
+  # a white farm goose: the brown feathers whitened, orange beak and feet kept
+  e "$(hues "$(emoji 1fabf)" goose "hx" "(sx<0.6 && (hx<0.12||hx>0.6)) ? sx*0.12 : sx" "(sx<0.6 && (hx<0.12||hx>0.6)) ? min(0.97,0.5+lx*0.55) : lx")"
+}
+r_RABBIT() {
+  # the emoji's lilac-white rabbit made a warm grey-brown pet rabbit, ears' pink kept
+  e "$(hues "$(emoji 1f407)" rabbit "(hx>0.6 && hx<0.93) ? 0.08 : hx" "(hx>0.6 && hx<0.93) ? 0.28 : sx" "(hx>0.6 && hx<0.93) ? lx*0.78 : lx")"
+}
 r_WALLABY() {
-  picture "$OUT" "$(drawing bg-grass)" \
-    "$(hues "$(emoji 1f998)" wallaby "hx" "sx*0.35" "lx*0.8") 175 -10 8"
+  picture "$OUT" "$(drawing bg-grass)" "$(prep "$(drawing wallaby 400 400)" trim-wallaby -trim +repage) 186 4 6"
 }
 
 # Scenes
+# scene BACKGROUND LAYER...: a drawn background and layers, with the card's border
+# laid over last so that nothing reaches past it.
+scene() { picture "$OUT" "$(drawing "$1")" "${@:2}" "$(drawing card-frame) 300 0 0 flat"; }
 r_AUTUMN() {
   local tree leaf1 leaf2
   tree=$(hues "$(emoji 1f333)" autumntree "(hx>0.15 && hx<0.5) ? 0.08 : hx" "(hx>0.15 && hx<0.5) ? min(1,sx*1.8) : sx" "lx")
@@ -85,8 +105,7 @@ r_AUTUMN() {
 }
 r_SUMMER() { picture "$OUT" "$(drawing bg-beach)" "$(emoji 2600) 95 -90 -50 flat" "$(emoji 1f3d6) 160 40 25"; }
 r_WINTER() {
-  picture "$OUT" "$(drawing bg-winter)" "$(emoji 1f3d4) 150 70 -25 flat" "$(emoji 1f332) 90 -100 25" \
-    "$(emoji 2603) 165 -15 15"
+  scene bg-winter "$(emoji 1f332) 90 -105 25" "$(emoji 1f332) 62 -62 18" "$(emoji 2603) 165 20 15"
 }
 r_STORM() {
   picture "$OUT" "$(drawing bg-storm)" "$(emoji 1f327) 120 -70 -35" "$(emoji 26c8) 175 30 0"
@@ -103,8 +122,28 @@ r_WIND() {
     "$leaf 55 100 -60" "$(prep "$leaf" leaf2 -background none -rotate 40) 55 115 45"
 }
 r_ZOO() {
-  picture "$OUT" "$(drawing bg-zoo)" "$(emoji 1f992) 170 -75 -15" "$(emoji 1f993) 120 85 18" \
-    "$(emoji 1f418) 130 5 22" "$(drawing fence) 300 0 0 flat"
+  scene bg-zoo "$(emoji 1f992) 150 -78 -8" "$(emoji 1f993) 112 88 22" \
+    "$(emoji 1f418) 122 8 26" "$(drawing fence) 300 0 0 flat"
+}
+r_NIGHT() {
+  # the house's blue windows lit yellow, the rest of it darkened by the night
+  local house
+  house=$(hues "$(emoji 1f3e0)" nighthouse "(hx>0.45 && hx<0.65 && lx>0.5) ? 0.13 : hx" "sx" "(hx>0.45 && hx<0.65 && lx>0.5) ? 0.72 : lx*0.5")
+  scene bg-night "$(emoji 1f319) 86 78 -52" "$(emoji 2b50) 28 -105 -62" "$(emoji 2b50) 20 -40 -80" \
+    "$(emoji 2b50) 18 10 -45" "$(emoji 2b50) 16 -70 -20" "$house 96 -52 42"
+}
+r_SUNSET() {
+  local tree
+  tree=$(prep "$(emoji 1f333)" sunsettree -modulate 30,60)
+  scene bg-sunset "$tree 92 -108 30 flat"
+}
+r_FOG() {
+  local far mid near
+  far=$(prep "$(emoji 1f332)" fogfar -fill '#D6DCE2' -colorize 78%)
+  mid=$(prep "$(emoji 1f332)" fogmid -fill '#D6DCE2' -colorize 52%)
+  near=$(prep "$(emoji 1f333)" fognear -fill '#D6DCE2' -colorize 22%)
+  scene bg-fog "$far 50 40 -5 flat" "$far 42 75 0 flat" "$far 46 -20 -2 flat" "$far 40 115 -8 flat" \
+    "$mid 78 60 30 flat" "$mid 70 -10 36 flat" "$near 120 -95 30 flat" "$(drawing fog-mist) 300 0 0 flat"
 }
 r_BLUESEA() { picture "$OUT" "$(drawing bg-bluesea)"; }
 r_COAST() { picture "$OUT" "$(drawing bg-coast)"; }
@@ -129,42 +168,35 @@ r_MANDOLIN() { d mandolin 195; }
 r_RECORDER() { d recorder 188; }
 r_XYLOPHONE() { d xylophone 210; }
 r_PUMPKIN() { d pumpkin; }
-r_DIVING() {
-  picture "$OUT" "$(drawing bg-underwater)" "$(drawing diver 400 400) 215 -5 -8" \
-    "$(emoji 1f420) 55 110 55" "$(emoji 1fab8) 70 -110 70"
+r_NUT() { d nuts 190; }
+r_SQUIRREL() { d squirrel 196; }
+r_LEMON() { d lemon 182; }
+r_DIVING() { scene bg-diving; }
+r_FROST() { scene bg-frost; }
+r_FLUTE() {
+  group "$(prep "$(drawing flute 900 420)" trim-flute -trim +repage) 272 0 12" "$(emoji 1f3b6) 70 -78 -52"
 }
-r_FROST() {
-  local leaf rime speck
-  leaf=$(hues "$(emoji 1f341)" frostleaf "(hx>0.75||hx<0.05) ? 0.025 : hx" "sx*0.85" "lx*0.92")
-  # white rime: the leaf's outline grown and frayed into ice crystals
-  rime=$(prep "$leaf" rime -seed 11 -alpha extract -morphology Dilate Disk:5 -spread 3 -blur 0x0.8 \
-    \( +clone -fill white -colorize 100 \) +swap -alpha off -compose CopyOpacity -composite)
-  # crystals of frost scattered over the leaf
-  speck=$(prep "$leaf" speck -seed 12 \( +clone -alpha extract \) \
-    \( +clone +noise Random -channel G -separate +channel -threshold 93% -morphology Dilate Disk:1.5 \) \
-    -delete 0 -compose Multiply -composite \
-    \( +clone -fill '#F4FAFF' -colorize 100 \) +swap -alpha off -compose CopyOpacity -composite)
-  picture "$OUT" "$(drawing bg-frost)" "$rime 190 0 0" "$leaf 178 0 0 flat" "$speck 178 0 0 flat" \
-    "$(emoji 2744) 40 -110 -70 flat" "$(emoji 2744) 30 112 60 flat" "$(emoji 2744) 26 110 -75 flat"
+r_FERRY() {
+  scene bg-sky "$(drawing ferry-back) 300 0 0 flat" "$(emoji 1f697) 64 -94 -6 flat" "$(emoji 1f699) 64 -30 -6 flat" \
+    "$(prep "$(emoji 1f68c)" ferrybus -flop) 58 32 -5 flat" "$(drawing ferry-front) 300 0 0 flat"
 }
-r_FLUTE() { e 1fa88; }
+r_RAINBOW() {
+  group "$(drawing rainbow 600 360) 250 0 0 flat" "$(emoji 2601) 92 -92 58" "$(emoji 2601) 92 92 58"
+}
 r_CLOUD() { picture "$OUT" "$(drawing bg-sky)" "$(emoji 2601) 200 0 0"; }
-r_GREENFROG() { e "$(hues "$(emoji 1f438)" greenfrog "(hx>0.3 && hx<0.5) ? 0.31 : hx")"; }
-r_XRAY() { d xray 186; }
-# The emoji leopard's plain spots are painted over in its coat colour, then a
-# jaguar's rosettes (our drawing) are laid on the coat.
-r_JAGUAR() {
-  local src out=$TMP/jaguar.png
-  src=$(emoji 1f406)
-  "$IM" "$src" -write mpr:cat +delete \
-    \( mpr:cat -alpha off -colorspace HSL -channel B -separate +channel -negate -threshold 58% \
-       -fill black -draw "rectangle 0,0 72,255" -draw "rectangle 206,0 255,255" -draw "rectangle 0,186 255,255" \
-       \( mpr:cat -alpha extract -morphology Erode Disk:2 -threshold 50% \) -compose Multiply -composite \
-       -morphology Dilate Disk:2 -blur 0x1 -write mpr:spots +delete \) \
-    mpr:cat \
-    \( -size 256x256 xc:'#F6A437' mpr:spots -alpha off -compose CopyOpacity -composite \) -compose Over -composite \
-    \( "$(drawing rosettes 256 256)" mpr:cat -compose DstIn -composite \) \
-    -compose Over -composite "$out"
-  e "$out" 215
+r_UNICORN() {
+  # the emoji shows only a head: a whole horse made white, its mane and tail rainbow
+  # pink and violet, with our drawn horn
+  local horse
+  horse=$(hues "$(emoji 1f40e)" unicorn "sx<0.1 ? 0.87 : 0.72" "sx<0.1 ? (lx<0.15 ? 0.3 : 0.75) : 0.32" "sx<0.1 ? (lx<0.15 ? lx*0.6 : min(0.85,0.4+lx*0.9)) : min(0.93,0.5+lx*0.62))")
+  group "$horse 184 4 10" "$(drawing unicorn-horn 128 192) 38 -48 -74 flat" "$(drawing unicorn-eye 64 64) 8 -56 -49 flat"
 }
+r_GREENFROG() { d frog 196; }
+r_XRAY() { d xray 186; }
+r_JAGUAR() { picture "$OUT" "$(drawing bg-grass)" "$(prep "$(drawing jaguar 600 440)" trim-jaguar -trim +repage) 215 0 10"; }
+# Whole animals drawn where the emoji shows only a head
+da() { tile "$OUT" "$(prep "$(drawing "$1" 600 440)" "trim-$1" -trim +repage)" "${2:-215}"; }
+r_BEAR() { da bear; }
+r_LION() { da lion; }
+r_KOALA() { scene bg-sky "$(drawing koala 512 512) 234 -2 1 flat"; }
 r_HAMSTER() { d hamster 178; }
