@@ -2,7 +2,7 @@
 // scans its whole table, so these are the worst cases: the last block, entry or word.
 
 #include "content/contenttables.h"
-#include "shell/sharedstate.h"
+#include "core/sharedstate.h"
 #include "support/testseam.h"
 
 #include <QtTest>
@@ -13,14 +13,14 @@ using namespace lxp;
 using Query = std::function<QString()>;
 Q_DECLARE_METATYPE(Query)
 
+constexpr ContentVariant kBritish = ContentVariant::British;
+
 class BenchContentTables : public QObject {
     Q_OBJECT
 
 private slots:
     void init() {
-        resetShared();
         m_seam = std::make_unique<TestSeam>();
-        shared().strLANGUAGE = QStringLiteral("ENGLISH");
     }
     void cleanup() { m_seam.reset(); }
 
@@ -28,21 +28,21 @@ private slots:
         QTest::addColumn<Query>("query");
         QTest::addColumn<QString>("result");
         QTest::newRow("ContentTableLoad")
-            << Query([] { return QString::number(ContentTableLoad(kLetterTable).size()); })
+            << Query([] { return QString::number(ContentTableLoad(kLetterTable, kBritish).size()); })
             << QStringLiteral("680");
         QTest::newRow("CategoryWordRead")
-            << Query([] { return CategoryWordRead(QStringLiteral("VEGETABLES"), 15).word; })
+            << Query([] { return CategoryWordRead(QStringLiteral("VEGETABLES"), 15, kBritish).word; })
             << QStringLiteral("Tomato");
         QTest::newRow("CategoryWordsList") << Query([] {
-            return CategoryWordsList(QStringLiteral("VEGETABLES"), 15).words.last();
+            return CategoryWordsList(QStringLiteral("VEGETABLES"), 15, kBritish).words.last();
         }) << QStringLiteral("Tomato");
         QTest::newRow("LetterWordRead")
-            << Query([] { return LetterWordRead(QStringLiteral("Z"), 3).name; })
+            << Query([] { return LetterWordRead(QStringLiteral("Z"), 3, kBritish).name; })
             << QStringLiteral("Zoo");
         QTest::newRow("PictureWordCount")
-            << Query([] { return QString::number(PictureWordCount()); }) << QStringLiteral("157");
+            << Query([] { return QString::number(PictureWordCount(kBritish)); }) << QStringLiteral("157");
         QTest::newRow("PictureWordRead")
-            << Query([] { return PictureWordRead(157).word; }) << QStringLiteral("Zucchini");
+            << Query([] { return PictureWordRead(157, kBritish).word; }) << QStringLiteral("Zucchini");
     }
     void query() {
         QFETCH(Query, query);

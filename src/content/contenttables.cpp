@@ -1,7 +1,6 @@
 #include "content/contenttables.h"
 
-#include "shell/seam.h"
-#include "shell/sharedstate.h"
+#include "core/seam.h"
 
 #include <cmath>
 #include <limits>
@@ -72,8 +71,9 @@ private:
     qsizetype m_crlf;
 };
 
-QString TableText(const QString& kind) {
-    return content::TextFromAnsi(seam().resource(QStringLiteral("DATA"), ContentTableName(kind)));
+QString TableText(const QString& kind, ContentVariant variant) {
+    return content::TextFromAnsi(
+        seam().resource(QStringLiteral("DATA"), ContentTableName(kind, variant)));
 }
 
 // Reads lines until one equals `key` exactly; false when none does.
@@ -183,13 +183,13 @@ qint32 LetterCountParse(QStringView line) {
 
 } // namespace content
 
-QString ContentTableName(const QString& kind) {
-    const bool british = shared().strLANGUAGE == QLatin1String("ENGLISH");
+QString ContentTableName(const QString& kind, ContentVariant variant) {
+    const bool british = variant == ContentVariant::British;
     return (british ? QStringLiteral("ENG_") : QStringLiteral("US_")) + kind;
 }
 
-QStringList ContentTableLoad(const QString& kind) {
-    const QString text = TableText(kind);
+QStringList ContentTableLoad(const QString& kind, ContentVariant variant) {
+    const QString text = TableText(kind, variant);
     QStringView line;
     qsizetype count = 0;
     for (LineReader counter(text); counter.next(&line);)
@@ -201,9 +201,10 @@ QStringList ContentTableLoad(const QString& kind) {
     return lines;
 }
 
-CategoryWord CategoryWordRead(const QString& key, qint32 n, qint32 heldCount) {
+CategoryWord CategoryWordRead(const QString& key, qint32 n, ContentVariant variant,
+                              qint32 heldCount) {
     CategoryWord result;
-    const QString text = TableText(QLatin1String(kWordsTable));
+    const QString text = TableText(QLatin1String(kWordsTable), variant);
     LineReader reader(text);
     if (!FindLine(reader, key))
         return result;
@@ -212,7 +213,6 @@ CategoryWord CategoryWordRead(const QString& key, qint32 n, qint32 heldCount) {
     QStringView countLine;
     if (reader.next(&countLine))
         content::CategoryCountParse(countLine, &result.count);
-    shared().lngITEMCOUNT = result.count;
     if (n < 1 || n > result.count)
         return result;
     QStringView line;
@@ -223,14 +223,13 @@ CategoryWord CategoryWordRead(const QString& key, qint32 n, qint32 heldCount) {
     return result;
 }
 
-CategoryWords CategoryWordsList(const QString& key, qint32 count) {
+CategoryWords CategoryWordsList(const QString& key, qint32 count, ContentVariant variant) {
     CategoryWords result;
-    const QString text = TableText(QLatin1String(kWordsTable));
+    const QString text = TableText(QLatin1String(kWordsTable), variant);
     LineReader reader(text);
     if (!FindLine(reader, key))
         return result;
     result.found = true;
-    shared().lngITEMCOUNT = count;
     if (!reader.skip(1))
         return result;
     QStringView line;
@@ -239,9 +238,9 @@ CategoryWords CategoryWordsList(const QString& key, qint32 count) {
     return result;
 }
 
-LetterWord LetterWordRead(const QString& letter, qint32 n) {
+LetterWord LetterWordRead(const QString& letter, qint32 n, ContentVariant variant) {
     LetterWord result;
-    const QString text = TableText(QLatin1String(kLetterTable));
+    const QString text = TableText(QLatin1String(kLetterTable), variant);
     LineReader reader(text);
     QStringView line;
     bool found = false;
@@ -257,7 +256,6 @@ LetterWord LetterWordRead(const QString& letter, qint32 n) {
     result.header = line.toString();
     QStringView countLine;
     result.count = reader.next(&countLine) ? content::LetterCountParse(countLine) : 0;
-    shared().lngITEMCOUNT = result.count;
     if (n < 1 || n > result.count)
         return result;
     if (!reader.skip(4 * (qint64(n) - 1)))
@@ -273,8 +271,8 @@ LetterWord LetterWordRead(const QString& letter, qint32 n) {
     return result;
 }
 
-qint32 PictureWordCount() {
-    const QString text = TableText(QLatin1String(kPictureWordsTable));
+qint32 PictureWordCount(ContentVariant variant) {
+    const QString text = TableText(QLatin1String(kPictureWordsTable), variant);
     LineReader reader(text);
     QStringView line;
     qint32 count = 0;
@@ -283,11 +281,11 @@ qint32 PictureWordCount() {
     return count;
 }
 
-PictureWord PictureWordRead(qint32 n) {
+PictureWord PictureWordRead(qint32 n, ContentVariant variant) {
     PictureWord result;
     if (n < 1)
         return result;
-    const QString text = TableText(QLatin1String(kPictureWordsTable));
+    const QString text = TableText(QLatin1String(kPictureWordsTable), variant);
     LineReader reader(text);
     QStringView line;
     if (!reader.skip(qint64(n) - 1) || !reader.next(&line))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/choices.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -8,9 +10,9 @@
 namespace lxp {
 
 // The lesson content lives in six text tables of resource type "DATA", each in a
-// British ("ENG_") and an American ("US_") version; strLANGUAGE "ENGLISH" picks the
-// British one, every other value the American one. Every query reads its table
-// afresh, so a change of variant counts from the next query on. Queries never fail
+// British ("ENG_") and an American ("US_") version; every query names the content
+// variant it reads and reads its table afresh. Counts come back in the results; the
+// lessons keep them where their rules ask. Queries never fail
 // towards their caller: a missing table, a broken count line or a block cut short
 // give "not found", 0 or nothing, and no query reads past the end of the text.
 
@@ -49,36 +51,33 @@ struct PictureWord {
     QString word;
 };
 
-// Resource name of the table of `kind` for the current spelling variant
-// ("ENG_INF", "US_WRDS", ...).
-QString ContentTableName(const QString& kind);
+// Resource name of the table of `kind` in `variant` ("ENG_INF", "US_WRDS", ...).
+QString ContentTableName(const QString& kind, ContentVariant variant);
 
-// The lines of the table of `kind` ("WRDS", "INF" or "PICANDWORDS") for the current
-// spelling variant, in order; empty when the table cannot be read.
-QStringList ContentTableLoad(const QString& kind);
+// The lines of the table of `kind` ("WRDS", "INF" or "PICANDWORDS") in `variant`, in
+// order; empty when the table cannot be read.
+QStringList ContentTableLoad(const QString& kind, ContentVariant variant);
 
 // Word n of the category whose header line equals `key` (case-sensitive). The count
 // line is read as a signed 16-bit integer; when it is not one, the count stays
-// `heldCount`, the count the caller held before the query. Sets lngITEMCOUNT to the
-// count when the category is found.
-CategoryWord CategoryWordRead(const QString& key, qint32 n, qint32 heldCount = 0);
+// `heldCount`, the count the caller held before the query.
+CategoryWord CategoryWordRead(const QString& key, qint32 n, ContentVariant variant,
+                              qint32 heldCount = 0);
 
 // The `count` lines after the count line of the category `key`, in table order (fewer
-// when the table ends first). The count line itself is not read. Sets lngITEMCOUNT to
-// `count` when the category is found.
-CategoryWords CategoryWordsList(const QString& key, qint32 count);
+// when the table ends first). The count line itself is not read.
+CategoryWords CategoryWordsList(const QString& key, qint32 count, ContentVariant variant);
 
 // Entry n (name and three sentences) of the letter block whose header, without
 // leading and trailing blanks, equals `letter`. The count line is read by its leading
-// numeric part, rounded (0 when it has none). Sets lngITEMCOUNT to the count when the
-// letter is found.
-LetterWord LetterWordRead(const QString& letter, qint32 n);
+// numeric part, rounded (0 when it has none).
+LetterWord LetterWordRead(const QString& letter, qint32 n, ContentVariant variant);
 
 // Number of lines of the pictures-and-words list.
-qint32 PictureWordCount();
+qint32 PictureWordCount(ContentVariant variant);
 
 // Line n of the pictures-and-words list, when 1 <= n <= PictureWordCount().
-PictureWord PictureWordRead(qint32 n);
+PictureWord PictureWordRead(qint32 n, ContentVariant variant);
 
 namespace content {
 

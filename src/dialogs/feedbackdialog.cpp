@@ -1,8 +1,9 @@
 #include "dialogs/feedbackdialog.h"
-#include "controls/screenlabel.h"
 
-#include "controls/picbtn.h"
-#include "shell/media.h"
+#include "core/screentexts.h"
+#include "ui/media.h"
+#include "ui/picturebutton.h"
+#include "ui/screenlabel.h"
 
 #include <QDialog>
 #include <QFrame>
@@ -19,15 +20,18 @@ const QRect kCard(12, 64, 503, 178);
 
 FeedbackDialog::FeedbackDialog(const QString& name) : Window(name, Kind::Dialog) {}
 
-bool FeedbackDialog::PrepareFor(const Window::OpenGuard& owner) {
-    Load();
-    if (owner && isLoaded())
+bool FeedbackDialog::PrepareFor(const Window::OpenGuard& owner)
+{
+    open();
+    if (owner && isOpen())
         return true;
-    Unload();
+    close();
     return false;
 }
 
-QWidget* FeedbackDialog::newScreen() {
+QWidget* FeedbackDialog::newScreen()
+{
+    m_answers.clear();
     auto* screen = new QDialog;
     screen->setWindowTitle(QStringLiteral("Lexipond"));
     screen->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -44,20 +48,34 @@ QWidget* FeedbackDialog::newScreen() {
 }
 
 QLabel* FeedbackDialog::headline(QWidget* screen, const char* name, const QString& text,
-                                 int pointSize) {
-    return ScreenLabel(screen, name, text, kHeadlineBand,
-                       {.pointSize = qreal(pointSize), .bold = true,
-                        .colour = QColor::fromRgba(kHeadlineWhite), .alignment = Qt::AlignCenter});
+                                 int pointSize, bool flashing)
+{
+    QLabel* label = ScreenLabel(screen, name, text, kHeadlineBand,
+                                {.pointSize = qreal(pointSize), .bold = true,
+                                 .colour = QColor::fromRgba(kHeadlineWhite),
+                                 .alignment = Qt::AlignCenter});
+    if (!flashing)
+        return label;
+    m_flasher = new QTimer(screen);
+    m_flasher->setObjectName(QStringLiteral("tmrANIM"));
+    m_flasher->setInterval(kFlashInterval);
+    connect(m_flasher, &QTimer::timeout, label, [label] {
+        const bool blue = LabelColour(*label).rgba() == kHeadlineBlue;
+        LabelColourSet(*label, QColor::fromRgba(blue ? kHeadlineWhite : kHeadlineBlue));
+    });
+    return label;
 }
 
 QLabel* FeedbackDialog::sentence(QWidget* screen, const char* name, const QString& text,
-                                 const QRect& geometry) {
+                                 const QRect& geometry)
+{
     return ScreenLabel(screen, name, text, geometry,
-                       {.pointSize = 14, .bold = true, .colour = QColor(0x1F, 0x3A, 0x5F),
+                       {.pointSize = 14, .bold = true, .colour = kInk,
                         .alignment = Qt::AlignCenter, .wordWrap = true});
 }
 
-QLabel* FeedbackDialog::picture(QWidget* screen, const char* name, int left, int top) {
+QLabel* FeedbackDialog::picture(QWidget* screen, const char* name, int left, int top)
+{
     auto* label = new QLabel(screen);
     label->setObjectName(QLatin1String(name));
     label->setScaledContents(true);
@@ -65,30 +83,45 @@ QLabel* FeedbackDialog::picture(QWidget* screen, const char* name, int left, int
     return label;
 }
 
-picbtn* FeedbackDialog::button(QWidget* screen, const char* name, int left, int top) {
-    auto* btn = new picbtn(screen);
-    btn->setObjectName(QLatin1String(name));
-    btn->move(left, top);
-    return btn;
-}
-
-QTimer* FeedbackDialog::flasher(QWidget* screen, QLabel* label) {
-    auto* timer = new QTimer(screen);
-    timer->setObjectName(QStringLiteral("tmrANIM"));
-    timer->setInterval(kFlashInterval);
-    QPointer<QLabel> target = label;
-    connect(timer, &QTimer::timeout, screen, [target] {
-        if (!target)
-            return;
-        const bool blue = LabelColour(*target).rgba() == kHeadlineBlue;
-        LabelColourSet(*target, QColor::fromRgba(blue ? kHeadlineWhite : kHeadlineBlue));
+PictureButton* FeedbackDialog::answerButton(QWidget* screen, const char* name, int left, int top,
+                                            int captionText, std::function<void()> answer)
+{
+    auto* button = new PictureButton(screen);
+    button->setObjectName(QLatin1String(name));
+    button->move(left, top);
+    connect(button, &PictureButton::Click, this, [this, answer = std::move(answer)] {
+        if (answer)
+            answer();
+        close();
     });
-    return timer;
+    m_answers.push_back({button, captionText});
+    return button;
 }
 
-void FeedbackDialog::backgroundLoad() {
+PictureButton* FeedbackDialog::okButton(QWidget* screen, int top)
+{
+    return answerButton(screen, "btnpOK", (kWidth - PictureButton::kDesignWidth) / 2, top, 24);
+}
+
+void FeedbackDialog::onLoad()
+{
     if (screen())
         FormPictureLoad(QStringLiteral("MSGBOX"), QStringLiteral("DIALOG"), *screen());
+    for (const Answer& answer : m_answers) {
+        if (!answer.button)
+            continue;
+        ButtonPicturesLoad(*answer.button, QStringLiteral("BTN"));
+        answer.button->setCaption(ScreenTextLoad(answer.captionText));
+    }
+    if (m_flasher)
+        m_flasher->start();
+    dialogLoaded();
+}
+
+void FeedbackDialog::onClose()
+{
+    if (m_flasher)
+        m_flasher->stop();
 }
 
 } // namespace lxp

@@ -1,21 +1,23 @@
 #pragma once
 
-#include "shell/window.h"
+#include "ui/window.h"
 
 #include <QColor>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
+#include <vector>
 
 namespace lxp {
 
-class picbtn;
+class PictureButton;
 
-// What the four feedback dialogs share: a small modal window titled "Lexipond" on
-// the "MSGBOX" picture, a headline in the green band at the top, a card below it with
-// pictures, a sentence and picture buttons, and a frame (shpWINDOW) around the card.
-// Each dialog builds its screen afresh at every opening, so whatever a caller put in
-// goes away when the dialog closes.
+// What the four feedback dialogs (frmMSGCRECT, frmMSGCRT10, frmMSGWRONG, frmMSGPLYAG)
+// share: a small modal window titled "Lexipond" on the "MSGBOX" picture, a headline in
+// the green band at the top (flashing blue and white in the praising dialogs), a card
+// below it with pictures, a sentence and answer buttons, and a frame (shpWINDOW)
+// around the card. Each dialog builds its screen afresh at every opening, so whatever
+// a caller put in goes away when the dialog closes.
 class FeedbackDialog : public Window {
     Q_OBJECT
 public:
@@ -41,13 +43,32 @@ public:
 protected:
     // The empty dialog with its frame; the subclass adds its elements.
     QWidget* newScreen();
-    QLabel* headline(QWidget* screen, const char* name, const QString& text, int pointSize);
+    // The headline; a flashing one turns blue, white, blue ... every second while the
+    // dialog is open.
+    QLabel* headline(QWidget* screen, const char* name, const QString& text, int pointSize,
+                     bool flashing);
     QLabel* sentence(QWidget* screen, const char* name, const QString& text, const QRect& geometry);
     QLabel* picture(QWidget* screen, const char* name, int left, int top);
-    picbtn* button(QWidget* screen, const char* name, int left, int top);
-    // A timer on the screen that turns `label` blue, white, blue ... every second.
-    QTimer* flasher(QWidget* screen, QLabel* label);
-    void backgroundLoad();
+    // An answer button with the "BTN" faces and screen text `captionText`, set at every
+    // opening; `answer` runs on a click, before the dialog closes.
+    PictureButton* answerButton(QWidget* screen, const char* name, int left, int top,
+                                int captionText, std::function<void()> answer = {});
+    // The OK button (screen text 24) at the foot of the card.
+    PictureButton* okButton(QWidget* screen, int top);
+
+    // The dialog's own part of the load step: its sound, its answer's default.
+    virtual void dialogLoaded() {}
+
+    void onLoad() override;
+    void onClose() override;
+
+private:
+    struct Answer {
+        QPointer<PictureButton> button;
+        int captionText;
+    };
+    std::vector<Answer> m_answers;
+    QPointer<QTimer> m_flasher;
 };
 
 } // namespace lxp

@@ -3,7 +3,7 @@
 // British and American versions and between the tables, and the words' resource names.
 
 #include "content/wordresourcename.h"
-#include "shell/seam.h"
+#include "core/seam.h"
 #include "support/testseam.h"
 
 #include <QRegularExpression>

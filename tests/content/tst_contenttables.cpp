@@ -3,7 +3,6 @@
 // stands for CR LF; an empty one is a missing table.
 
 #include "content/contenttables.h"
-#include "shell/sharedstate.h"
 #include "support/testseam.h"
 
 #include <QtTest>
@@ -36,6 +35,13 @@ struct LetterRow {
     Text entry, table = nullptr; // entry: the name, then the sentences if given, "|" between
 };
 
+// "ENGLISH" is the British variant, anything else the American one.
+ContentVariant variantOf(Text language) {
+    return QLatin1String(language) == QLatin1String("ENGLISH") ? ContentVariant::British
+                                                               : ContentVariant::American;
+}
+constexpr ContentVariant kAmerican = ContentVariant::American;
+
 template <typename... T> void Row(const char* name, const T&... values) {
     (QTest::newRow(name) << ... << values);
 }
@@ -51,7 +57,6 @@ class TestContentTables : public QObject {
 
 private slots:
     void init() {
-        resetShared();
         m_seam = std::make_unique<TestSeam>();
     }
     void cleanup() { m_seam.reset(); }
@@ -72,22 +77,20 @@ private slots:
         Row("huge position", CategoryRow{"", "FRUIT", 32767, 32767, "", "FRUIT/32767/Apple/"});
         Row("key on the last line", CategoryRow{"", "FRUIT", 1, kHeld, "", "PETS/1/Cat/FRUIT"});
     }
-    // Found flag, count and word; lngITEMCOUNT takes the count only when found. Every
+    // Found flag, count and word. Every
     // line takes part in the key search; a count line that is not a 16-bit integer
     // leaves the held count; whatever a block promises beyond the end is not there.
     void categoryWordRead() {
         QFETCH(CategoryRow, row);
         inject(kWordsTable, row.table);
-        shared().strLANGUAGE = row.language;
-        shared().lngITEMCOUNT = 99;
-        const CategoryWord result = CategoryWordRead(row.key, row.n, kHeld);
+        const CategoryWord result = CategoryWordRead(row.key, row.n, variantOf(row.language), kHeld);
         QCOMPARE(result.found, row.count != kNotFound);
         QCOMPARE(result.count, qMax(row.count, 0));
         QCOMPARE(result.hasWord, *row.word != 0);
         QCOMPARE(result.word, QString(row.word));
-        QCOMPARE(shared().lngITEMCOUNT, result.found ? row.count : 99);
         // Without a held count the caller's count is 0.
-        QCOMPARE(CategoryWordRead(row.key, row.n).count, row.count == kHeld ? 0 : result.count);
+        QCOMPARE(CategoryWordRead(row.key, row.n, variantOf(row.language)).count,
+                 row.count == kHeld ? 0 : result.count);
     }
 
     void categoryWordsList_data() {
@@ -98,16 +101,13 @@ private slots:
         Row("huge count", ListRow{"FRUIT", 32767, true, "Apple", "FRUIT/1/Apple/"});
         Row("key on the last line", ListRow{"FRUIT", 4, true, "", "PETS/1/Cat/FRUIT/"});
     }
-    // The first words of a block, as many as the caller says; lngITEMCOUNT takes that
-    // count when the key is found.
+    // The first words of a block, as many as the caller says.
     void categoryWordsList() {
         QFETCH(ListRow, row);
         inject(kWordsTable, row.table);
-        shared().lngITEMCOUNT = 7;
-        const CategoryWords list = CategoryWordsList(row.key, row.count);
+        const CategoryWords list = CategoryWordsList(row.key, row.count, kAmerican);
         QCOMPARE(list.found, row.found);
         QCOMPARE(list.words, QString(row.words).split(u',', Qt::SkipEmptyParts));
-        QCOMPARE(shared().lngITEMCOUNT, row.found ? row.count : 7);
     }
 
     void letterWordRead_data() {
@@ -125,19 +125,16 @@ private slots:
         Row("huge position", LetterRow{"", "A", 2147483647, 2147483647, "", "A/2147483647/Ant/"});
         Row("after an empty line", LetterRow{"", "B", 1, kNotFound, "", "A/0//B/1/Bee/s1/s2/s3/"});
     }
-    // Found flag, header, count and entry; lngITEMCOUNT takes the count only when found.
+    // Found flag, header, count and entry.
     // An entry needs all four of its lines; an empty line ends the header search.
     void letterWordRead() {
         QFETCH(LetterRow, row);
         inject(kLetterTable, row.table);
-        shared().strLANGUAGE = row.language;
-        shared().lngITEMCOUNT = 99;
-        const LetterWord result = LetterWordRead(row.letter, row.n);
+        const LetterWord result = LetterWordRead(row.letter, row.n, variantOf(row.language));
         const bool found = row.count != kNotFound;
         QCOMPARE(result.found, found);
         QCOMPARE(result.header, QString(found ? row.letter : ""));
         QCOMPARE(result.count, qMax(row.count, 0));
-        QCOMPARE(shared().lngITEMCOUNT, found ? row.count : 99);
         QCOMPARE(result.hasEntry, *row.entry != 0);
         const QStringList got{result.name, result.sentences[0], result.sentences[1],
                               result.sentences[2]};
@@ -147,14 +144,12 @@ private slots:
             QCOMPARE(sentence.isEmpty(), !result.hasEntry);
     }
 
-    // 157 words, "Zucchini" last; nothing outside 1..157; lngITEMCOUNT is left alone.
+    // 157 words, "Zucchini" last; nothing outside 1..157.
     void pictureWords() {
-        shared().lngITEMCOUNT = 42;
-        QCOMPARE(PictureWordCount(), 157);
-        QCOMPARE(PictureWordRead(157).word, QStringLiteral("Zucchini"));
+        QCOMPARE(PictureWordCount(kAmerican), 157);
+        QCOMPARE(PictureWordRead(157, kAmerican).word, QStringLiteral("Zucchini"));
         for (const qint32 n : {0, 158, -1, std::numeric_limits<qint32>::min()})
-            QVERIFY2(!PictureWordRead(n).found, qPrintable(QString::number(n)));
-        QCOMPARE(shared().lngITEMCOUNT, 42);
+            QVERIFY2(!PictureWordRead(n, kAmerican).found, qPrintable(QString::number(n)));
     }
 
     void lineSplitting_data() {
@@ -173,23 +168,22 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
         m_seam->setResource("DATA", "US_PICANDWORDS", bytes);
-        QCOMPARE(ContentTableLoad(kPictureWordsTable), lines);
-        QCOMPARE(PictureWordCount(), lines.size());
+        QCOMPARE(ContentTableLoad(kPictureWordsTable, kAmerican), lines);
+        QCOMPARE(PictureWordCount(kAmerican), lines.size());
         for (int n = 1; n <= lines.size() + 1; ++n) {
-            QCOMPARE(PictureWordRead(n).found, n <= lines.size());
-            QCOMPARE(PictureWordRead(n).word, lines.value(n - 1));
+            QCOMPARE(PictureWordRead(n, kAmerican).found, n <= lines.size());
+            QCOMPARE(PictureWordRead(n, kAmerican).word, lines.value(n - 1));
         }
     }
 
-    // Nothing is kept between queries: a change of variant or of the table itself
-    // counts from the next query on.
+    // Nothing is kept between queries: the variant named and the table as it is now
+    // decide each query.
     void tablesAreReadAfresh() {
-        shared().strLANGUAGE = QStringLiteral("ENGLISH");
-        QCOMPARE(CategoryWordRead(QStringLiteral("SPORTS"), 5).word, QStringLiteral("Football"));
-        shared().strLANGUAGE = QStringLiteral("AMERICAN");
-        QCOMPARE(CategoryWordRead(QStringLiteral("SPORTS"), 5).word, QStringLiteral("Golf"));
+        const QString sports = QStringLiteral("SPORTS");
+        QCOMPARE(CategoryWordRead(sports, 5, ContentVariant::British).word, QStringLiteral("Football"));
+        QCOMPARE(CategoryWordRead(sports, 5, kAmerican).word, QStringLiteral("Golf"));
         m_seam->setResource("DATA", "US_WRDS", "SPORTS\r\n1\r\nTennis\r\n");
-        QCOMPARE(CategoryWordRead(QStringLiteral("SPORTS"), 1).word, QStringLiteral("Tennis"));
+        QCOMPARE(CategoryWordRead(sports, 1, kAmerican).word, QStringLiteral("Tennis"));
     }
 
 private:

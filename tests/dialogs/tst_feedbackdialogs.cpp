@@ -1,6 +1,6 @@
-#include "dialogs/frmmsgcrect.h"
-#include "dialogs/frmmsgwrong.h"
-#include "dialogs/screensteps.h"
+#include "dialogs/correctanswerdialog.h"
+#include "dialogs/wronganswerdialog.h"
+#include "support/screensteps.h"
 
 using namespace lxp;
 using namespace lxp::testing;
@@ -20,9 +20,9 @@ class TestFeedbackDialogs : public QObject {
     // Shows a dialog modally and, once it shows, runs `whileOpen` (which closes it).
     void showModal(const QString& name, const std::function<void()>& whileOpen) {
         const auto ran = whenModal(name, whileOpen);
-        windows().get(name)->ShowModal();
+        windows().get(name)->showModal();
         QVERIFY(*ran);
-        QVERIFY(!windows().find(name)->isLoaded());
+        QVERIFY(!windows().find(name)->isOpen());
     }
 
 private slots:
@@ -34,8 +34,8 @@ private slots:
     }
     void cleanup() { program.reset(); }
 
-    // A dialog plays its sound once, at its first touch (for a lesson, setting its
-    // sentence), and sits in the main window with no text cut off.
+    // A dialog plays its sound once, when it opens to be filled, and sits in the main
+    // window with no text cut off.
     void soundAtLoad_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("sounds");
@@ -48,17 +48,16 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QStringList, sounds);
         played().clear();
+        windows().get(name)->open();
         if (name == "frmMSGCRECT")
-            windows().get<frmMSGCRECT>()->lblWordWas()->setText("You found Apple");
+            windows().get<CorrectAnswerDialog>()->fill("You found Apple", QPixmap());
         else if (name == "frmMSGWRONG")
-            windows().get<frmMSGWRONG>()->lblWordWasfrmMSGWRONG()->setText("You have not found it");
-        else
-            windows().get(name)->Load();
+            windows().get<WrongAnswerDialog>()->fill("You have not found it", QPixmap());
         QCOMPARE(played(), sounds);
         QCOMPARE(screenOf(name)->parentWidget(), screenOf("mdiPROGMAIN"));
         QVERIFY(textsFit(name));
         // Touching it again, or showing it, plays nothing more.
-        windows().get(name)->Load();
+        windows().get(name)->open();
         showModal(name, [&] { click(name, name == "frmMSGPLYAG" ? "btnpYES" : "btnpOK"); });
         QCOMPARE(played(), sounds);
     }
@@ -67,13 +66,13 @@ private slots:
     // the next opening.
     void headlineFlashesWhiteAndBlue() {
         const QString name = "frmMSGCRT10";
-        windows().get(name)->Load();
+        windows().get(name)->open();
         auto* headline = element<QLabel>(name, "lblCORRECT");
         QCOMPARE(textColour(headline), QRgb(0xFFFFFFFF));
         for (QRgb colour : {0xFF0000FFu, 0xFFFFFFFFu, 0xFF0000FFu})
             QTRY_COMPARE_WITH_TIMEOUT(textColour(headline), colour, 1500);
-        windows().get(name)->Unload();
-        windows().get(name)->Load();
+        windows().get(name)->close();
+        windows().get(name)->open();
         QCOMPARE(textColour(element<QLabel>(name, "lblCORRECT")), QRgb(0xFFFFFFFF));
     }
 
@@ -88,40 +87,39 @@ private slots:
     void playAgainAnswers() {
         QFETCH(QString, how);
         QFETCH(bool, answer);
-        shared().blnPLAYAGAIN = !answer;
+        shared().playAgain = !answer;
         showModal("frmMSGPLYAG", [&] {
-            QCOMPARE(shared().blnPLAYAGAIN, true);
+            QCOMPARE(shared().playAgain, true);
             if (how == "close")
                 screenOf("frmMSGPLYAG")->close();
             else
                 click("frmMSGPLYAG", how);
         });
-        QCOMPARE(shared().blnPLAYAGAIN, answer);
+        QCOMPARE(shared().playAgain, answer);
     }
 
     // After the pairs game showed two side pictures, the next opening shows the centre
     // picture again, centred, with the sides hidden and empty.
     void wrongDialogShowsTheCentrePictureAgainAfterThePairsGame() {
-        auto* dialog = windows().get<frmMSGWRONG>();
-        dialog->lblWordWasfrmMSGWRONG()->setText("You have found  Apple and Ant");
-        dialog->imgPICTURE()->setVisible(false);
+        auto* dialog = windows().get<WrongAnswerDialog>();
+        const auto picture = [&](const char* name) { return element<QLabel>("frmMSGWRONG", name); };
+        dialog->open();
         QPixmap side(300, 225);
         side.fill(Qt::red);
-        for (QLabel* picture : {dialog->imgPICTUREA(), dialog->imgPICTUREB()}) {
-            picture->setPixmap(side);
-            picture->setVisible(true);
-        }
+        dialog->fillPair("You have found  Apple and Ant", side, side);
         showModal("frmMSGWRONG", [&] {
-            QVERIFY(dialog->imgPICTUREA()->isVisible() && dialog->imgPICTUREB()->isVisible());
+            QVERIFY(picture("imgPICTUREA")->isVisible() && picture("imgPICTUREB")->isVisible());
+            QVERIFY(!picture("imgPICTURE")->isVisible());
             click("frmMSGWRONG", "btnpOK");
         });
         played().clear();
-        QVERIFY(dialog->imgPICTURE()->isVisibleTo(dialog->screen()));
+        dialog->open();
+        QVERIFY(picture("imgPICTURE")->isVisibleTo(dialog->screen()));
         QCOMPARE(played(), QStringList{"AUDIO/LOOSE"});
-        for (QLabel* picture : {dialog->imgPICTUREA(), dialog->imgPICTUREB()})
-            QVERIFY(!picture->isVisibleTo(dialog->screen()) && picture->pixmap().isNull());
-        QCOMPARE(dialog->lblWordWasfrmMSGWRONG()->text(), QString(" Word was"));
-        QCOMPARE(dialog->imgPICTURE()->geometry().center().x(), dialog->screen()->width() / 2);
+        for (const char* name : {"imgPICTUREA", "imgPICTUREB"})
+            QVERIFY(!picture(name)->isVisibleTo(dialog->screen()) && picture(name)->pixmap().isNull());
+        QCOMPARE(element<QLabel>("frmMSGWRONG", "lblWordWasfrmMSGWRONG")->text(), QString(" Word was"));
+        QCOMPARE(picture("imgPICTURE")->geometry().center().x(), dialog->screen()->width() / 2);
     }
 };
 

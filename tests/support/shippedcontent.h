@@ -4,7 +4,7 @@
 
 #include "content/contenttables.h"
 #include "content/wordresourcename.h"
-#include "shell/resourcetable.h"
+#include "core/resourcetable.h"
 
 #include <QDirIterator>
 #include <QFile>

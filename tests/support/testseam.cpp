@@ -1,6 +1,6 @@
 #include "support/testseam.h"
 
-#include "shell/soundoutput.h"
+#include "core/soundoutput.h"
 
 #include <QSettings>
 #include <QThread>

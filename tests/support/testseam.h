@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/seam.h"
+#include "core/seam.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -15,8 +15,9 @@ set --
 work=${KEEP_DIR:-$(mktemp -d)}; trap 'kill $(jobs -p) 2>/dev/null; [ -n "${KEEP_DIR:-}" ] || rm -rf "$work"' EXIT
 export HOME=$work/home XDG_RUNTIME_DIR=$work/run; mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 
-Xvfb :77 -screen 0 1024x768x24 >/dev/null 2>&1 & sleep 1
-export DISPLAY=:77
+disp=:${DISPLAY_NUM:-77}
+Xvfb "$disp" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & sleep 1
+export DISPLAY=$disp
 mkdir -p "$work/sound"
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
     -L "module-null-sink sink_name=null" \

@@ -1,6 +1,6 @@
-#include "lessons/pairs/frmlesspair.h"
-#include "shell/modprogmain.h"
-#include "shell/sharedstate.h"
+#include "lessons/pairs/pairswindow.h"
+#include "app/startup.h"
+#include "core/sharedstate.h"
 #include "support/testseam.h"
 
 #include <QTest>
@@ -18,8 +18,8 @@ private slots:
     {
         seam = std::make_unique<TestSeam>();
         StartUp();
-        windows().find("frmMAINMENU")->Unload();
-        windows().get<frmLESSPAIR>()->Show();
+        windows().find("frmMAINMENU")->close();
+        windows().get<PairsWindow>()->show();
     }
     void cleanupTestCase()
     {
@@ -27,19 +27,12 @@ private slots:
         seam.reset();
     }
 
-    void dealCards_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("British") << "ENGLISH";
-        QTest::newRow("American") << "AMERICAN";
-    }
+    // A new deal from a click on New game: twelve cards with their pictures.
     void dealCards()
     {
-        QFETCH(QString, language);
-        shared().strLANGUAGE = language;
-        PairsGame& game = windows().get<frmLESSPAIR>()->game();
-        QBENCHMARK { game.DealCards(); }
-        QVERIFY(!game.card(11).word.isEmpty());
+        auto* newGame = windows().get<PairsWindow>()->screen()->findChild<QWidget*>("btnpNEW");
+        QBENCHMARK { QTest::mouseClick(newGame, Qt::LeftButton, {}, QPoint(10, 10)); }
+        QVERIFY(!windows().get<PairsWindow>()->game().card(11).word.isEmpty());
     }
 };
 

@@ -1,8 +1,6 @@
 #include "lessons/pairs/pairsgame.h"
 
 #include "content/contenttables.h"
-#include "shell/seam.h"
-#include "shell/sharedstate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +20,7 @@ qint32 PairsGame::Draw(qint32 n)
 {
     if (n <= 0)
         return 0;
-    const auto k = qint32(std::floor(seam().random() * n));
+    const auto k = qint32(std::floor(m_screen.RandomDraw() * n));
     return std::clamp(k, 0, n - 1);
 }
 
@@ -40,7 +38,8 @@ void PairsGame::CardSet(int i, bool pictureShown, bool enabled, bool matched)
     m_screen.CardUpdate(i, c);
 }
 
-PairsGame::LetterBlock PairsGame::LetterBlockFind(const QStringList& lines, const QString& letter)
+PairsGame::LetterBlock PairsGame::LetterBlockFind(const QStringList& lines, const QString& letter,
+                                                 qint32 heldCount)
 {
     // The header is a line exactly equal to the letter; an empty line ends the search.
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -54,7 +53,7 @@ PairsGame::LetterBlock PairsGame::LetterBlockFind(const QStringList& lines, cons
         block.countLine = i + 1;
         bool ok = false;
         const qint32 count = lines.at(i + 1).trimmed().toInt(&ok);
-        block.count = ok ? count : shared().lngITEMCOUNT;
+        block.count = ok ? count : heldCount;
         return block;
     }
     return {};
@@ -62,7 +61,7 @@ PairsGame::LetterBlock PairsGame::LetterBlockFind(const QStringList& lines, cons
 
 void PairsGame::LetterPictureLoad(int card, const QString& letter, qint32 n)
 {
-    LetterPictureLoad(card, letter, n, ContentTableLoad(QLatin1String(kLetterTable)));
+    LetterPictureLoad(card, letter, n, ContentTableLoad(QLatin1String(kLetterTable), m_variant));
 }
 
 void PairsGame::LetterPictureLoad(int card, const QString& letter, qint32 n,
@@ -72,10 +71,10 @@ void PairsGame::LetterPictureLoad(int card, const QString& letter, qint32 n,
         return;
     if (n == 0)
         n = 1;
-    const LetterBlock block = LetterBlockFind(lines, letter);
+    const LetterBlock block = LetterBlockFind(lines, letter, m_heldCount);
     if (block.countLine < 0)
         return;
-    shared().lngITEMCOUNT = block.count;
+    m_heldCount = block.count;
     if (block.count < 1)
         return;
     n = std::clamp(n, 1, block.count);
@@ -93,33 +92,33 @@ void PairsGame::LetterPictureLoad(int card, const QString& letter, qint32 n,
 
 bool PairsGame::isNewWord(const QString& word) const
 {
-    return !word.isEmpty() && !lstLIST.contains(word);
+    return !word.isEmpty() && !m_dealt.contains(word);
 }
 
 void PairsGame::DealCards()
 {
     for (int i = 0; i < kCards; ++i)
         CardSet(i, false, true, false);
-    lstLIST.clear();
-    intCARDSTURNED = 0;
-    intPAIRSFOUND = 0;
+    m_dealt.clear();
+    m_cardsTurned = 0;
+    m_pairsFound = 0;
 
     // Each of the first six cards: a letter, then one of that letter's own entries,
     // drawn again while the word is dealt already.
     for (int i = 0; i < kPairs; ++i) {
         for (int draws = 0; draws < kMostDrawsPerCard; ++draws) {
             const QString letter = LetterDraw();
-            const QStringList lines = ContentTableLoad(QLatin1String(kLetterTable));
-            LetterPictureLoad(i, letter, Draw(LetterBlockFind(lines, letter).count) + 1, lines);
+            const QStringList lines = ContentTableLoad(QLatin1String(kLetterTable), m_variant);
+            LetterPictureLoad(i, letter, Draw(LetterBlockFind(lines, letter, m_heldCount).count) + 1, lines);
             if (isNewWord(m_cards.at(size_t(i)).word))
                 break;
         }
-        lstLIST.append(m_cards.at(size_t(i)).word);
+        m_dealt.append(m_cards.at(size_t(i)).word);
         CardSet(i, false, true, false);
     }
 
     // The last six: the same words in random order.
-    lstLIST.clear();
+    m_dealt.clear();
     for (int i = kPairs; i < kCards; ++i) {
         for (int draws = 0; draws < kMostDrawsPerCard; ++draws) {
             const int k = Draw(kPairs);
@@ -129,22 +128,22 @@ void PairsGame::DealCards()
             if (isNewWord(m_cards.at(size_t(i)).word))
                 break;
         }
-        lstLIST.append(m_cards.at(size_t(i)).word);
+        m_dealt.append(m_cards.at(size_t(i)).word);
         CardSet(i, false, true, false);
     }
 }
 
-void PairsGame::picCARD_Click(int i)
+void PairsGame::CardClick(int i)
 {
     if (i < 0 || i >= kCards || !m_cards.at(size_t(i)).enabled)
         return;
     // Two cards are face up already and wait for their comparison (the second one's
     // sound may still be playing): a third card is not turned.
-    if (intCARDSTURNED >= 2)
+    if (m_cardsTurned >= 2)
         return;
-    ++intCARDSTURNED;
+    ++m_cardsTurned;
     CardSet(i, true, false, false);
-    if (!m_screen.CardTurnSound() || intCARDSTURNED == 1)
+    if (!m_screen.CardTurnSound() || m_cardsTurned == 1)
         return;
     Compare();
 }
@@ -166,13 +165,13 @@ void PairsGame::Compare()
         return;
     const QString wordA = m_cards.at(size_t(a)).word;
     const QString wordB = m_cards.at(size_t(b)).word;
-    strLASTWORD = wordB;
+    m_lastWord = wordB;
 
     if (wordA != wordB) {
         if (!m_screen.WrongAnswerShow(a, b, QStringLiteral("You have found  ") + wordA +
                                                 QStringLiteral(" and ") + wordB))
             return;
-        intCARDSTURNED = 0;
+        m_cardsTurned = 0;
         CardSet(a, false, true, false);
         CardSet(b, false, true, false);
         return;
@@ -185,9 +184,9 @@ void PairsGame::Compare()
         return;
     CardSet(a, true, false, true);
     CardSet(b, true, false, true);
-    intCARDSTURNED = 0;
-    ++intPAIRSFOUND;
-    if (intPAIRSFOUND < kPairs)
+    m_cardsTurned = 0;
+    ++m_pairsFound;
+    if (m_pairsFound < kPairs)
         return;
 
     const std::optional<bool> again = m_screen.PlayAgainAsk();
@@ -197,17 +196,17 @@ void PairsGame::Compare()
         m_screen.LessonClose();
         return;
     }
-    intCARDSTURNED = 0;
+    m_cardsTurned = 0;
     for (int i = 0; i < kCards; ++i)
         CardSet(i, false, true, false);
     DealCards();
 }
 
-void PairsGame::tmrTimer1_Timer()
+void PairsGame::WordTimerFired()
 {
     // Off before the word plays: the timer must not fire again while it is spoken.
     m_screen.WordTimerStop();
-    m_screen.WordSay(strLASTWORD);
+    m_screen.WordSay(m_lastWord);
 }
 
 } // namespace lxp

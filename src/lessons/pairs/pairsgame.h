@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/choices.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -38,6 +40,8 @@ public:
     virtual void CardPictureCopy(int from, int to) = 0;
     // Shows the card as the game holds it (picture shown, enabled, frame colour).
     virtual void CardUpdate(int card, const PairCard& state) = 0;
+    // A uniform draw r with 0 <= r < 1.
+    virtual double RandomDraw() = 0;
     // The sound of a card turning over.
     [[nodiscard]] virtual bool CardTurnSound() = 0;
     // Says the word of a found pair.
@@ -58,14 +62,18 @@ public:
 };
 
 // The rules of the matching pairs game: twelve cards, six words on two cards each,
-// turned two at a time. Plain C++ without widgets; the screen is driven through
-// PairsScreen.
+// turned two at a time. No widgets and no side effects of its own: sounds, dialogs
+// and random draws go through PairsScreen; the words come from the letter table of
+// the content variant it is given.
 class PairsGame {
 public:
     static constexpr int kCards = 12;
     static constexpr int kPairs = kCards / 2;
 
     explicit PairsGame(PairsScreen& screen);
+
+    // The letter table the next deal draws from.
+    void setContentVariant(ContentVariant variant) { m_variant = variant; }
 
     // Deals six different words onto cards 0 to 5 and the same six, in random order,
     // onto cards 6 to 11; every card face down, both counters 0.
@@ -75,23 +83,25 @@ public:
     // too when the entry cannot be found.
     void LetterPictureLoad(int card, const QString& letter, qint32 n);
     // The learner clicks a card.
-    void picCARD_Click(int i);
+    void CardClick(int i);
     // The word timer fires: speak the word of the last pair found.
-    void tmrTimer1_Timer();
+    void WordTimerFired();
 
     const PairCard& card(int i) const { return m_cards.at(size_t(i)); }
-    qint16 intCARDSTURNED = 0;
-    qint16 intPAIRSFOUND = 0;
-    QString strLASTWORD;
-    // Words already dealt, to keep a word from being dealt twice.
-    QStringList lstLIST;
+    // Cards face up and waiting for their comparison (intCARDSTURNED), pairs found in
+    // this deal (intPAIRSFOUND), and the word of the last comparison (strLASTWORD).
+    qint16 cardsTurned() const { return m_cardsTurned; }
+    qint16 pairsFound() const { return m_pairsFound; }
+    const QString& lastWord() const { return m_lastWord; }
 
 private:
     struct LetterBlock {
         qsizetype countLine = -1; // index of the count line in the table; -1: not found
         qint32 count = 0;
     };
-    static LetterBlock LetterBlockFind(const QStringList& lines, const QString& letter);
+    // The block of `letter`; a count line that cannot be read keeps `heldCount`.
+    static LetterBlock LetterBlockFind(const QStringList& lines, const QString& letter,
+                                       qint32 heldCount);
     // The same on the letter table's lines as read for this draw.
     void LetterPictureLoad(int card, const QString& letter, qint32 n, const QStringList& lines);
     QString LetterDraw();
@@ -102,7 +112,15 @@ private:
     bool isNewWord(const QString& word) const;
 
     PairsScreen& m_screen;
+    ContentVariant m_variant = ContentVariant::American;
     std::array<PairCard, kCards> m_cards;
+    qint16 m_cardsTurned = 0;
+    qint16 m_pairsFound = 0;
+    QString m_lastWord;
+    // Words already dealt, to keep a word from being dealt twice (lstLIST).
+    QStringList m_dealt;
+    // The count of the letter block read last, for a count line that cannot be read.
+    qint32 m_heldCount = 0;
 };
 
 } // namespace lxp

@@ -1,26 +1,23 @@
 #include "lessons/placeholder/placeholderlesson.h"
-#include "controls/screenlabel.h"
 
-#include "controls/picbtn.h"
-#include "shell/mdiprogmain.h"
-#include "shell/media.h"
-#include "shell/modlxplang.h"
+#include "core/screentexts.h"
+#include "ui/media.h"
+#include "ui/picturebutton.h"
 
 #include <QLabel>
-#include <QPixmap>
 
 namespace lxp {
 
 PlaceholderLesson::PlaceholderLesson(const QString& name, int titleText, const QString& menuButton)
-    : Window(name, Kind::Child), m_titleText(titleText), m_menuButton(menuButton) {}
+    : LessonWindow(name), m_titleText(titleText), m_menuButton(menuButton)
+{
+}
 
-QWidget* PlaceholderLesson::CreateScreen() {
-    auto* screen = new QWidget;
-    screen->setFixedSize(mdiPROGMAIN::kClientWidth, mdiPROGMAIN::kClientHeight);
-
+void PlaceholderLesson::buildScreen(QWidget* screen)
+{
     // The title sits in the ribbon at the top of the page.
-    ScreenLabel(screen, "lblTITLE", QString(), QRect(0, 8, mdiPROGMAIN::kClientWidth, 42),
-                {.pointSize = 18, .bold = true, .colour = Qt::yellow, .alignment = Qt::AlignCenter});
+    m_title = ScreenLabel(screen, "lblTITLE", QString(), QRect(0, 8, 670, 42),
+                          {.pointSize = 18, .bold = true, .colour = Qt::yellow, .alignment = Qt::AlignCenter});
 
     // The lesson's picture from the main menu, in the middle of the page.
     auto* picture = new QLabel(screen);
@@ -28,30 +25,14 @@ QWidget* PlaceholderLesson::CreateScreen() {
     picture->setPixmap(
         PictureFromResource(QStringLiteral("screens/frmMAINMENU"), m_menuButton + "_NORMAL"));
     picture->setAlignment(Qt::AlignCenter);
-    picture->setGeometry(0, 190, mdiPROGMAIN::kClientWidth, 130);
+    picture->setGeometry(0, 190, 670, 130);
 
-    m_btnpEXIT = new picbtn(screen);
-    m_btnpEXIT->setObjectName(QStringLiteral("btnpEXIT"));
-    m_btnpEXIT->move(mdiPROGMAIN::kClientWidth - picbtn::kDesignWidth - 30, 490);
-    connect(m_btnpEXIT, &picbtn::Click, this, [this] { Unload(); });
-    return screen;
+    exitButton()->move(670 - PictureButton::kDesignWidth - 30, 490);
 }
 
-void PlaceholderLesson::Form_Load() {
-    if (!screen())
-        return;
-    FormPictureLoad(QStringLiteral("WINDOW"), QStringLiteral("DIALOG"), *screen());
-    if (auto* title = screen()->findChild<QLabel*>(QStringLiteral("lblTITLE")))
-        title->setText(ScreenTextLoad(m_titleText));
-    if (m_btnpEXIT) {
-        ButtonPicturesLoad(*m_btnpEXIT, QStringLiteral("BTN"));
-        m_btnpEXIT->setCAPTION(ScreenTextLoad(23));
-    }
-}
-
-void PlaceholderLesson::Form_Unload() {
-    if (Window* menu = windows().get(QStringLiteral("frmMAINMENU")))
-        menu->Show();
+void PlaceholderLesson::loadLesson()
+{
+    m_title->setText(ScreenTextLoad(m_titleText));
 }
 
 } // namespace lxp

@@ -1,17 +1,12 @@
 #pragma once
 
-#include "shell/window.h"
-
-#include <QPointer>
+#include "lessons/common/lessonwindow.h"
 
 namespace lxp {
 
-class picbtn;
-
-// A lesson screen that is not built yet: the lesson page with its title, the
-// lesson's picture from the main menu and an exit button. Leaving it (the exit
-// button or any other close request) shows the main menu again, as every lesson does.
-class PlaceholderLesson : public Window {
+// A lesson screen that is not built yet: the lesson page with its title and the
+// lesson's picture from the main menu, on the lesson frame.
+class PlaceholderLesson : public LessonWindow {
     Q_OBJECT
 public:
     // `titleText` is the screen-text entry of the lesson's title; `menuButton` the
@@ -19,14 +14,13 @@ public:
     PlaceholderLesson(const QString& name, int titleText, const QString& menuButton);
 
 protected:
-    QWidget* CreateScreen() override;
-    void Form_Load() override;
-    void Form_Unload() override;
+    void buildScreen(QWidget* screen) override;
+    void loadLesson() override;
 
 private:
     int m_titleText;
     QString m_menuButton;
-    QPointer<picbtn> m_btnpEXIT;
+    QPointer<QLabel> m_title;
 };
 
 } // namespace lxp

@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QStringList>
 #include <functional>
+#include <random>
 
 // Stands in for the matching pairs screen: notes what the game asks of it.
 class FakePairsScreen : public lxp::PairsScreen {
@@ -22,6 +23,14 @@ public:
     bool CardPictureLoad(int, const QString& name) override { return !missingPictures.contains(name); }
     void CardPictureCopy(int, int) override {}
     void CardUpdate(int, const lxp::PairCard&) override {}
+    // Scripted draws first, then a fixed-seed generator.
+    QList<double> scriptedDraws;
+    double RandomDraw() override
+    {
+        if (!scriptedDraws.isEmpty())
+            return scriptedDraws.takeFirst();
+        return std::uniform_real_distribution<double>(0.0, 1.0)(m_generator);
+    }
     bool CardTurnSound() override
     {
         if (duringSound)
@@ -42,6 +51,7 @@ public:
 
 private:
     bool open = true;
+    std::mt19937_64 m_generator{20261208};
 
     bool step(const QString& what)
     {

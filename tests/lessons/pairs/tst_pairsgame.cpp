@@ -1,12 +1,14 @@
 #include "content/contenttables.h"
 #include "fakepairsscreen.h"
-#include "shell/sharedstate.h"
 #include "support/testseam.h"
 
+#include <QFile>
 #include <QSet>
 #include <QTest>
 
 using namespace lxp;
+
+Q_DECLARE_METATYPE(lxp::ContentVariant)
 
 namespace {
 
@@ -28,8 +30,8 @@ QList<int> cardsOf(const PairsGame& game, const QString& word)
 void findPair(PairsGame& game, const QString& word)
 {
     const QList<int> pair = cardsOf(game, word);
-    game.picCARD_Click(pair.at(0));
-    game.picCARD_Click(pair.at(1));
+    game.CardClick(pair.at(0));
+    game.CardClick(pair.at(1));
 }
 
 } // namespace
@@ -54,30 +56,34 @@ class TestPairsGame : public QObject {
         std::sort(first.begin(), first.end());
         std::sort(second.begin(), second.end());
         QCOMPARE(second, first);
-        QCOMPARE(game.intCARDSTURNED + game.intPAIRSFOUND, 0);
+        QCOMPARE(game.cardsTurned() + game.pairsFound(), 0);
     }
 
 private slots:
+    // The rules are tested without the program's resource table: the shipped letter
+    // tables are read from the source tree.
     void init()
     {
-        resetShared();
         seam = std::make_unique<TestSeam>();
-        seam->setResource("AUDIO", "CLICK", "RIFF stand-in");
+        for (const char* table : {"US_INF", "ENG_INF"}) {
+            QFile file(QStringLiteral(LEXIPOND_SOURCE_DIR "/resources/DATA/%1.txt").arg(table));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            seam->setResource("DATA", table, file.readAll());
+        }
         screen = FakePairsScreen();
     }
     void cleanup() { seam.reset(); }
 
     void dealsSixPairsAndEveryEntryComesUp_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("British") << "ENGLISH";
-        QTest::newRow("American") << "AMERICAN";
+        QTest::addColumn<ContentVariant>("variant");
+        QTest::newRow("British") << ContentVariant::British;
+        QTest::newRow("American") << ContentVariant::American;
     }
     void dealsSixPairsAndEveryEntryComesUp()
     {
-        QFETCH(QString, language);
-        shared().strLANGUAGE = language;
-        const QStringList table = ContentTableLoad("INF");
+        QFETCH(ContentVariant, variant);
+        const QStringList table = ContentTableLoad("INF", variant);
         QSet<QString> entries;
         for (qsizetype i = 0; i + 1 < table.size(); i += 2 + table.at(i + 1).toInt() * 4)
             for (int e = 0; e < table.at(i + 1).toInt(); ++e)
@@ -85,6 +91,7 @@ private slots:
         QCOMPARE(entries.size(), 157);
 
         PairsGame game(screen);
+        game.setContentVariant(variant);
         QSet<QString> dealt;
         for (int deal = 0; deal < 2500 && dealt != entries; ++deal) {
             game.DealCards();
@@ -116,7 +123,6 @@ private slots:
         game.LetterPictureLoad(3, letter, position);
         QCOMPARE(game.card(3).word, word);
         QCOMPARE(game.card(3).picture, word.toUpper());
-        QCOMPARE(shared().lngITEMCOUNT, letter == "B" ? 3 : 2);
     }
 
     void aMissingPictureOrLetterKeepsWhatTheCardHad()
@@ -128,10 +134,8 @@ private slots:
         game.LetterPictureLoad(0, "A", 2);
         QCOMPARE(game.card(0).word, QString("Ant")); // the word still comes
         QCOMPARE(game.card(0).picture, QString("APPLE"));
-        shared().lngITEMCOUNT = 9;
         game.LetterPictureLoad(0, "Q", 1);
         QCOMPARE(game.card(0).word, QString("Ant"));
-        QCOMPARE(shared().lngITEMCOUNT, 9);
     }
 
     void aBrokenTableNeverHangsTheDeal_data()
@@ -156,17 +160,16 @@ private slots:
         PairsGame game(screen);
         game.DealCards();
         const QString word = game.card(0).word;
-        seam->setResource("WORDS", word, "RIFF stand-in");
         const QList<int> pair = cardsOf(game, word);
-        game.picCARD_Click(pair.at(1));
-        game.picCARD_Click(pair.at(0));
+        game.CardClick(pair.at(1));
+        game.CardClick(pair.at(0));
         QCOMPARE(screen.log, QStringList({"click", "click", "correct prepared", "timer on", "correct shown"}));
         QCOMPARE(screen.cardB, pair.at(1));
         QCOMPARE(screen.sentence, "You have found " + word);
         for (const int i : pair)
             QVERIFY(game.card(i).matched && game.card(i).pictureShown && !game.card(i).enabled);
-        QCOMPARE(game.intPAIRSFOUND, qint16(1));
-        game.tmrTimer1_Timer();
+        QCOMPARE(game.pairsFound(), qint16(1));
+        game.WordTimerFired();
         QCOMPARE(screen.log.mid(5), QStringList({"timer off", "say " + word}));
     }
 
@@ -212,18 +215,18 @@ private slots:
             else if (third < 0 && i != second)
                 third = i;
         }
-        game.picCARD_Click(first);
-        game.picCARD_Click(first); // a face-up card does nothing
-        QCOMPARE(game.intCARDSTURNED, qint16(1));
-        screen.duringSound = [&] { game.picCARD_Click(third); };
-        game.picCARD_Click(second);
+        game.CardClick(first);
+        game.CardClick(first); // a face-up card does nothing
+        QCOMPARE(game.cardsTurned(), qint16(1));
+        screen.duringSound = [&] { game.CardClick(third); };
+        game.CardClick(second);
         QVERIFY(!game.card(third).pictureShown && game.card(third).enabled);
         QCOMPARE(screen.log.count("wrong"), 1);
         int matched = 0;
         for (int i = 0; i < PairsGame::kCards; ++i)
             matched += game.card(i).matched && game.card(i).pictureShown ? 1 : 0;
         QCOMPARE(matched, 2);
-        QCOMPARE(game.intPAIRSFOUND, qint16(1));
+        QCOMPARE(game.pairsFound(), qint16(1));
     }
 
     // The lesson closes while a sound plays or a dialog is open: the game does nothing
@@ -245,12 +248,12 @@ private slots:
         game.DealCards();
         // Cards 0 to 5 hold six different words.
         const int other = pair ? cardsOf(game, game.card(0).word).at(1) : 1;
-        game.picCARD_Click(0);
+        game.CardClick(0);
         screen.log.clear();
         screen.closesDuring = closesDuring;
-        game.picCARD_Click(other);
+        game.CardClick(other);
         QCOMPARE(screen.log.last(), closesDuring);
-        QCOMPARE(game.intPAIRSFOUND, qint16(0));
+        QCOMPARE(game.pairsFound(), qint16(0));
     }
 };
 

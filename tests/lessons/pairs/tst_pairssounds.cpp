@@ -1,6 +1,6 @@
-#include "controls/picbtn.h"
-#include "dialogs/screensteps.h"
-#include "lessons/pairs/frmlesspair.h"
+#include "ui/picturebutton.h"
+#include "support/screensteps.h"
+#include "lessons/pairs/pairswindow.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -32,10 +32,10 @@ class TestPairsSounds : public QObject {
 
     static constexpr const char* kDialogs[] = {"frmMSGCRECT", "frmMSGWRONG", "frmMSGPLYAG", "frmMSGCRT10"};
 
-    frmLESSPAIR* lesson() { return windows().get<frmLESSPAIR>(); }
+    PairsWindow* lesson() { return windows().get<PairsWindow>(); }
     const PairsGame& game() { return lesson()->game(); }
-    QWidget* card(int i) { return element(frmLESSPAIR::kName, QString("picCARD_%1").arg(i)); }
-    bool faceUp(int i) { return element<QLabel>(frmLESSPAIR::kName, QString("imgMATCH_%1").arg(i))->isVisible(); }
+    QWidget* card(int i) { return element(PairsWindow::kName, QString("picCARD_%1").arg(i)); }
+    bool faceUp(int i) { return element<QLabel>(PairsWindow::kName, QString("imgMATCH_%1").arg(i))->isVisible(); }
     bool yellow(int i) { return card(i)->palette().color(QPalette::Window) == QColor(255, 255, 0); }
     int cardOf(const std::function<bool(const PairCard&)>& wanted)
     {
@@ -81,10 +81,10 @@ class TestPairsSounds : public QObject {
             postClick(card(c));
             break;
         case Action::NewGame:
-            postClick(element(frmLESSPAIR::kName, "btnpNEW"));
+            postClick(element(PairsWindow::kName, "btnpNEW"));
             break;
         case Action::Exit:
-            postClick(element(frmLESSPAIR::kName, "btnpEXIT"));
+            postClick(element(PairsWindow::kName, "btnpEXIT"));
             break;
         case Action::LessonClose:
             return postClose(lesson()->screen());
@@ -105,7 +105,7 @@ class TestPairsSounds : public QObject {
 
     void watchWindows()
     {
-        connect(windows().get("mdiPROGMAIN"), &Window::unloaded, this, [this] {
+        connect(windows().get("mdiPROGMAIN"), &Window::closed, this, [this] {
             programClosed = true;
             soundsAtClose = program->seam.played.size();
         });
@@ -119,7 +119,7 @@ class TestPairsSounds : public QObject {
             return false;
         if (programClosed)
             faults << name + " shown after the program closed";
-        else if (!lesson()->isLoaded())
+        else if (!lesson()->isOpen())
             faults << name + " shown over the main menu";
         for (const char* other : kDialogs)
             if (other != name && screenOf(other) && screenOf(other)->isVisible())
@@ -135,7 +135,7 @@ class TestPairsSounds : public QObject {
             QCOMPARE(program->seam.played.mid(soundsAtClose), QStringList());
             return;
         }
-        if (!lesson()->isLoaded())
+        if (!lesson()->isOpen())
             return;
         int yellowCards = 0;
         int waiting = 0;
@@ -145,8 +145,8 @@ class TestPairsSounds : public QObject {
             yellowCards += yellow(i) ? 1 : 0;
             waiting += game().card(i).faceUp() ? 1 : 0;
         }
-        QCOMPARE(yellowCards, 2 * game().intPAIRSFOUND);
-        QCOMPARE(waiting, int(game().intCARDSTURNED));
+        QCOMPARE(yellowCards, 2 * game().pairsFound());
+        QCOMPARE(waiting, int(game().cardsTurned()));
         QVERIFY(waiting <= 1);
     }
 
@@ -169,7 +169,7 @@ private slots:
             // The learner reads the dialog for a moment (the word timer speaks meanwhile).
             if (!dialog || answeringSince.elapsed() < 300)
                 return;
-            auto* button = dialog->findChild<picbtn*>(dialog->objectName() == "frmMSGPLYAG" ? "btnpYES" : "btnpOK");
+            auto* button = dialog->findChild<PictureButton*>(dialog->objectName() == "frmMSGPLYAG" ? "btnpYES" : "btnpOK");
             if (!button)
                 return;
             for (QLabel* label : dialog->findChildren<QLabel*>(QRegularExpression("^lblWordWas")))
@@ -186,8 +186,8 @@ private slots:
         faults.clear();
         dialogTexts.clear();
         programClosed = false;
-        windows().find("frmMAINMENU")->Unload();
-        lesson()->Show();
+        windows().find("frmMAINMENU")->close();
+        lesson()->show();
         watchWindows();
         answerer.start();
     }
@@ -241,7 +241,7 @@ private slots:
                 counts = perform(action, c);
         };
         QTest::mouseClick(card(a), Qt::LeftButton, {}, QPoint(60, 60));
-        if (sound != "first card" && lesson()->isLoaded())
+        if (sound != "first card" && lesson()->isOpen())
             QTest::mouseClick(card(second), Qt::LeftButton, {}, QPoint(60, 60));
         settle();
         program->seam.onPlay = nullptr;
@@ -255,17 +255,17 @@ private slots:
             QVERIFY(faceUp(c) || dialogTexts.join(' ').contains(game().card(c).word));
             break;
         case Action::NewGame:
-            QCOMPARE(game().intPAIRSFOUND, qint16(0));
-            QCOMPARE(game().intCARDSTURNED, qint16(0));
+            QCOMPARE(game().pairsFound(), qint16(0));
+            QCOMPARE(game().cardsTurned(), qint16(0));
             break;
         case Action::Exit:
         case Action::LessonClose:
-            QVERIFY(!lesson()->isLoaded());
-            QVERIFY(windows().find("frmMAINMENU")->isLoaded());
+            QVERIFY(!lesson()->isOpen());
+            QVERIFY(windows().find("frmMAINMENU")->isOpen());
             break;
         case Action::ProgramClose:
             QVERIFY(programClosed);
-            QVERIFY(!windows().find("frmMAINMENU")->isLoaded());
+            QVERIFY(!windows().find("frmMAINMENU")->isOpen());
             break;
         }
     }
@@ -279,7 +279,7 @@ private slots:
         program->seam.onPlay = [&](const QString& played) {
             if (played != "AUDIO/LOOSE" || program->seam.played.count(played) > 1)
                 return;
-            postClick(element(frmLESSPAIR::kName, "btnpNEW"));
+            postClick(element(PairsWindow::kName, "btnpNEW"));
             postClick(card(3));
             postClick(card(8));
         };

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace lxp {
+
+// The learner's two choices, the only settings the program keeps.
+
+// The variant of English of the lesson content.
+enum class ContentVariant { American, British };
+// The language of the screen texts.
+enum class HelpLanguage { English, Korean };
+
+struct Choices {
+    ContentVariant contentVariant = ContentVariant::American;
+    HelpLanguage helpLanguage = HelpLanguage::English;
+
+    // The stored choices; a choice that is missing, unreadable or not one of the
+    // stored words reads as its default.
+    static Choices Load();
+    // Stores both choices; false when they could not be written.
+    bool Save() const;
+    // The stored help language alone (the screen texts ask at every lookup).
+    static HelpLanguage HelpLanguageLoad();
+
+    bool operator==(const Choices&) const = default;
+};
+
+} // namespace lxp

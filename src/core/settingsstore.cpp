@@ -1,0 +1,85 @@
+#include "core/settingsstore.h"
+
+#include "core/seam.h"
+#include "core/version.h"
+
+#include <QSettings>
+#include <optional>
+
+namespace lxp {
+namespace {
+
+// The settings group of `SubKey` when the key lies below the program's own base key
+// of the current user; nothing otherwise.
+std::optional<QString> groupOf(const QString& Key, const QString& SubKey)
+{
+    if (Key.trimmed() != QLatin1String(SettingsStore::kCurrentUser))
+        return std::nullopt;
+    const QString base = SettingsStore::ProgramKey();
+    if (!SubKey.startsWith(base, Qt::CaseInsensitive))
+        return std::nullopt;
+    QString group = SubKey.mid(base.size());
+    while (group.endsWith(QLatin1Char('\\')))
+        group.chop(1);
+    if (group.isEmpty() || group.contains(QLatin1Char('/')))
+        return std::nullopt;
+    group.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return group;
+}
+
+} // namespace
+
+QString SettingsStore::ProgramKey()
+{
+    return QStringLiteral("SOFTWARE\\%1\\%2\\")
+        .arg(QLatin1String(version::kCompany), QLatin1String(version::kProduct));
+}
+
+QString SettingsStore::StringLoad(const QString& Key, const QString& SubKey, const QString& Item,
+                                const QString& Default) const
+{
+    const auto group = groupOf(Key, SubKey);
+    if (!group || Item.isEmpty())
+        return Default;
+    const auto settings = seam().openSettings();
+    if (!settings || settings->status() != QSettings::NoError)
+        return Default;
+    settings->beginGroup(*group);
+    const QVariant value = settings->value(Item);
+    if (!value.isValid() || value.typeId() != QMetaType::QString)
+        return Default;
+    const QString text = value.toString();
+    if (text.size() > kLongestValue)
+        return Default;
+    return text;
+}
+
+bool SettingsStore::StringSave(const QString& Key, const QString& SubKey, const QString& Item,
+                             const QString& data) const
+{
+    const auto group = groupOf(Key, SubKey);
+    if (!group || Item.isEmpty())
+        return false;
+    const auto settings = seam().openSettings();
+    if (!settings || !settings->isWritable())
+        return false;
+    settings->beginGroup(*group);
+    settings->setValue(Item, data);
+    settings->endGroup();
+    settings->sync();
+    return settings->status() == QSettings::NoError;
+}
+
+void SettingsStore::InternetLinkRun(const QString&, const QString& LinkType,
+                                  const QString& Address) const
+{
+    if (Address.isEmpty())
+        return;
+    const QString prefix = LinkType.isEmpty() ? QStringLiteral("file://") : LinkType;
+    if (prefix == QLatin1String("http://"))
+        seam().shellOpen(Address, true);
+    else
+        seam().shellOpen(prefix + Address, false);
+}
+
+} // namespace lxp

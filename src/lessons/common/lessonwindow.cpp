@@ -1,0 +1,176 @@
+#include "lessons/common/lessonwindow.h"
+
+#include "core/screentexts.h"
+#include "dialogs/correctanswerdialog.h"
+#include "dialogs/playagaindialog.h"
+#include "dialogs/teninarowdialog.h"
+#include "dialogs/wronganswerdialog.h"
+#include "core/sharedstate.h"
+#include "ui/media.h"
+#include "ui/picturebutton.h"
+
+#include <QKeyEvent>
+
+namespace lxp {
+
+namespace {
+
+// The title lies this far right of and below its shadow (45 twips).
+constexpr int kTitleShadowOffset = 3;
+
+constexpr const char* kFeedbackDialogs[] = {CorrectAnswerDialog::kName, TenInARowDialog::kName,
+                                            WrongAnswerDialog::kName, PlayAgainDialog::kName};
+
+template <class Dialog> Dialog* dialogOf()
+{
+    return windows().get<Dialog>();
+}
+
+} // namespace
+
+LessonWindow::LessonWindow(const QString& name, const QString& returnTo)
+    : Window(name, Kind::Child), m_returnTo(returnTo)
+{
+}
+
+QWidget* LessonWindow::createScreen()
+{
+    auto* screen = new QWidget;
+    screen->resize(670, 560);
+    screen->installEventFilter(this);
+    m_exitButton = new PictureButton(screen);
+    m_exitButton->setObjectName(QStringLiteral("btnpEXIT"));
+    connect(m_exitButton, &PictureButton::Click, this, [this] { close(); });
+    buildScreen(screen);
+    return screen;
+}
+
+void LessonWindow::onLoad()
+{
+    FormPictureLoad(QStringLiteral("WINDOW"), QStringLiteral("DIALOG"), *screen());
+    ButtonPicturesLoad(*m_exitButton, QStringLiteral("BTN"));
+    m_exitButton->setCaption(ScreenTextLoad(23));
+    loadLesson();
+}
+
+void LessonWindow::onClose()
+{
+    closeLesson();
+    // A dialog of the lesson does not stay above the window it returns to.
+    for (const char* dialog : kFeedbackDialogs)
+        if (Window* open = windows().find(QLatin1String(dialog)))
+            open->close();
+    if (Window* back = windows().get(m_returnTo))
+        back->show();
+}
+
+bool LessonWindow::keyPressed(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Escape)
+        return false;
+    close();
+    return true;
+}
+
+bool LessonWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == screen() && event->type() == QEvent::KeyPress &&
+        keyPressed(static_cast<QKeyEvent*>(event)))
+        return true;
+    return Window::eventFilter(watched, event);
+}
+
+void LessonWindow::titleMake(QWidget* screen, const char* shadowName, const char* titleName,
+                             const QString& text, const QRect& geometry, const LabelLook& look,
+                             const QColor& colour)
+{
+    ScreenLabel(screen, shadowName, text, geometry, look);
+    LabelLook title = look;
+    title.colour = colour;
+    ScreenLabel(screen, titleName, text, geometry.translated(kTitleShadowOffset, kTitleShadowOffset),
+                title);
+}
+
+bool LessonWindow::effectSound(const QString& name)
+{
+    const OpenGuard open = guard();
+    EffectPlay(name);
+    return bool(open);
+}
+
+bool LessonWindow::wordSound(const QString& word)
+{
+    const OpenGuard open = guard();
+    WordPlay(word);
+    return bool(open);
+}
+
+bool LessonWindow::letterSound(const QString& letter)
+{
+    const OpenGuard open = guard();
+    LetterPlay(letter);
+    return bool(open);
+}
+
+bool LessonWindow::wrongAnswerShow(const QString& sentence, const QPixmap& picture)
+{
+    const OpenGuard open = guard();
+    auto* dialog = dialogOf<WrongAnswerDialog>();
+    if (dialog && dialog->PrepareFor(open)) {
+        dialog->fill(sentence, picture);
+        dialog->showModal();
+    }
+    return bool(open);
+}
+
+bool LessonWindow::wrongAnswerShow(const QString& sentence, const QPixmap& pictureA,
+                                   const QPixmap& pictureB)
+{
+    const OpenGuard open = guard();
+    auto* dialog = dialogOf<WrongAnswerDialog>();
+    if (dialog && dialog->PrepareFor(open)) {
+        dialog->fillPair(sentence, pictureA, pictureB);
+        dialog->showModal();
+    }
+    return bool(open);
+}
+
+bool LessonWindow::correctAnswerPrepare(const QString& sentence, const QPixmap& picture)
+{
+    const OpenGuard open = guard();
+    auto* dialog = dialogOf<CorrectAnswerDialog>();
+    if (!dialog)
+        return bool(open);
+    dialog->close(); // a fresh dialog every time
+    if (dialog->PrepareFor(open))
+        dialog->fill(sentence, picture);
+    return bool(open);
+}
+
+bool LessonWindow::correctAnswerShow()
+{
+    const OpenGuard open = guard();
+    if (auto* dialog = dialogOf<CorrectAnswerDialog>(); dialog && dialog->isOpen())
+        dialog->showModal();
+    return bool(open);
+}
+
+bool LessonWindow::tenInARowShow()
+{
+    const OpenGuard open = guard();
+    if (auto* dialog = dialogOf<TenInARowDialog>(); dialog && dialog->PrepareFor(open))
+        dialog->showModal();
+    return bool(open);
+}
+
+std::optional<bool> LessonWindow::playAgainAsk()
+{
+    const OpenGuard open = guard();
+    if (auto* dialog = dialogOf<PlayAgainDialog>(); dialog && dialog->PrepareFor(open))
+        dialog->showModal();
+    if (!open)
+        return std::nullopt;
+    return shared().playAgain;
+}
+
+} // namespace lxp

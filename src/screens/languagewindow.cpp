@@ -1,0 +1,238 @@
+#include "screens/languagewindow.h"
+#include "ui/screenlabel.h"
+
+#include "ui/picturebutton.h"
+#include "screens/mainmenu.h"
+#include "ui/media.h"
+#include "core/screentexts.h"
+#include "core/seam.h"
+#include "core/sharedstate.h"
+
+#include <QDialog>
+#include <QPixmap>
+
+namespace lxp {
+
+namespace {
+
+const QString kPictures = QStringLiteral("screens/frmLANGUAGE");
+
+// The option buttons: 120 x 80, two to a panel.
+constexpr int kOptionWidth = 120;
+constexpr int kOptionHeight = 80;
+constexpr int kLeftOption = 150;
+constexpr int kRightOption = 351;
+constexpr int kUpperOptionsTop = 74;
+constexpr int kLowerOptionsTop = 304;
+constexpr int kOptionTitleWidth = 200;
+
+
+QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                  int pointSize, const QColor& colour) {
+    return ScreenLabel(parent, name, text, geometry,
+                       {.pointSize = qreal(pointSize), .bold = true, .colour = colour,
+                        .alignment = Qt::AlignCenter});
+}
+
+} // namespace
+
+LanguageWindow::LanguageWindow() : Window(QLatin1String(kName), Kind::Dialog) {}
+
+QWidget* LanguageWindow::createScreen() {
+    auto* screen = new QDialog;
+    screen->setWindowTitle(QStringLiteral("Languages"));
+    screen->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+    screen->setFixedSize(kWidth, kHeight);
+
+    // The marker frames lie behind the buttons, so only their rims show.
+    const auto marker = [screen](const char* name) {
+        auto* frame = new QFrame(screen);
+        frame->setObjectName(QLatin1String(name));
+        frame->resize(kOptionWidth + 2 * kMarkerOffset, kOptionHeight + 2 * kMarkerOffset);
+        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+        frame->setStyleSheet(QStringLiteral(
+            "QFrame { border: 4px solid #F08A24; border-radius: 14px; background: #FFE3A8; }"));
+        frame->hide();
+        return frame;
+    };
+    m_shpLANGSEL = marker("shpLANGSEL");
+    m_shpHELPSEL = marker("shpHELPSEL");
+
+    const auto option = [&](const char* name, int left, int top) {
+        auto* button = new PictureButton(screen);
+        button->setObjectName(QLatin1String(name));
+        const QString face = QLatin1String(name);
+        button->setProperty("PictureNormal", PictureFromResource(kPictures, face + "_NORMAL"));
+        button->setProperty("PictureHLight", PictureFromResource(kPictures, face + "_HL"));
+        button->setProperty("PicturePressed", PictureFromResource(kPictures, face + "_PRESSED"));
+        button->move(left, top);
+        return button;
+    };
+    const auto optionTitle = [&](const char* name, const QString& text, int left, int top) {
+        return textLabel(screen, name, text,
+                         QRect(left + kOptionWidth / 2 - kOptionTitleWidth / 2,
+                               top + kOptionHeight + 10, kOptionTitleWidth, 30),
+                         13, kInk);
+    };
+    const QColor heading(Qt::white);
+
+    m_lblENGLISHTYPE =
+        textLabel(screen, "lblENGLISHTYPE", QStringLiteral(" Choose your type of English "),
+                  QRect(60, 16, kWidth - 120, 34), 15, heading);
+    m_btnpAMERICAN = option("btnpAMERICAN", kLeftOption, kUpperOptionsTop);
+    m_lblAMERICAN =
+        optionTitle("lblAMERICAN", QStringLiteral("American"), kLeftOption, kUpperOptionsTop);
+    m_btnpENGLISH = option("btnpENGLISH", kRightOption, kUpperOptionsTop);
+    m_lblENGLISH =
+        optionTitle("lblENGLISH", QStringLiteral("English"), kRightOption, kUpperOptionsTop);
+
+    m_lblHELPTYPE = textLabel(screen, "lblHELPTYPE", QStringLiteral(" Choose your type of Help "),
+                              QRect(60, 246, kWidth - 120, 34), 15, heading);
+    m_btnpENGHELP = option("btnpENGHELP", kLeftOption, kLowerOptionsTop);
+    m_lblENGHELP =
+        optionTitle("lblENGHELP", QStringLiteral("English"), kLeftOption, kLowerOptionsTop);
+    m_btnpKOREAN = option("btnpKOREAN", kRightOption, kLowerOptionsTop);
+    m_lblKOREANHELP =
+        optionTitle("lblKOREANHELP", QStringLiteral("Korean"), kRightOption, kLowerOptionsTop);
+
+    // Thin lines under the two headings.
+    for (const auto& [name, top] : {std::pair{"lneLine1", 52}, std::pair{"lneLine2", 282}}) {
+        auto* line = new QFrame(screen);
+        line->setObjectName(QLatin1String(name));
+        line->setGeometry(60, top, kWidth - 120, 2);
+        line->setStyleSheet(QStringLiteral("QFrame { background: #9CC3E4; border: none; }"));
+    }
+
+    const int buttonGap = 30;
+    const int buttonsLeft = (kWidth - 2 * PictureButton::kDesignWidth - buttonGap) / 2;
+    m_btnpOK = new PictureButton(screen);
+    m_btnpOK->setObjectName(QStringLiteral("btnpOK"));
+    m_btnpOK->move(buttonsLeft, 484);
+    m_btnpCANCEL = new PictureButton(screen);
+    m_btnpCANCEL->setObjectName(QStringLiteral("btnpCANCEL"));
+    m_btnpCANCEL->move(buttonsLeft + PictureButton::kDesignWidth + buttonGap, 484);
+
+    connect(m_btnpAMERICAN, &PictureButton::Click, this,
+            [this] { LanguageChoose(ContentVariant::American); });
+    connect(m_btnpENGLISH, &PictureButton::Click, this,
+            [this] { LanguageChoose(ContentVariant::British); });
+    connect(m_btnpENGHELP, &PictureButton::Click, this,
+            [this] { HelpLanguageChoose(HelpLanguage::English); });
+    connect(m_btnpKOREAN, &PictureButton::Click, this,
+            [this] { HelpLanguageChoose(HelpLanguage::Korean); });
+    connect(m_btnpOK, &PictureButton::Click, this, &LanguageWindow::Confirm);
+    connect(m_btnpCANCEL, &PictureButton::Click, this, &LanguageWindow::Cancel);
+    return screen;
+}
+
+void LanguageWindow::onLoad() {
+    m_answered = false;
+    if (screen())
+        FormPictureLoad(QStringLiteral("LANGUAGE"), QStringLiteral("DIALOG"), *screen());
+
+    SharedState& state = shared();
+    m_kept = {state.contentVariant, state.helpLanguage};
+
+    if (m_btnpOK)
+        m_btnpOK->setCaption(ScreenTextLoad(24));
+    if (m_btnpCANCEL)
+        m_btnpCANCEL->setCaption(ScreenTextLoad(23));
+    const auto optionTexts = [](PictureButton* button, QLabel* label, int text) {
+        if (button)
+            button->setTipText(ScreenTextLoad(text));
+        if (label)
+            label->setText(ScreenTextLoad(text));
+    };
+    optionTexts(m_btnpENGHELP, m_lblENGHELP, 50);
+    optionTexts(m_btnpKOREAN, m_lblKOREANHELP, 49);
+    if (m_lblHELPTYPE)
+        m_lblHELPTYPE->setText(ScreenTextLoad(48));
+    optionTexts(m_btnpENGLISH, m_lblENGLISH, 46);
+    optionTexts(m_btnpAMERICAN, m_lblAMERICAN, 47);
+    if (m_lblENGLISHTYPE)
+        m_lblENGLISHTYPE->setText(ScreenTextLoad(45));
+
+    if (m_btnpOK)
+        ButtonPicturesLoad(*m_btnpOK, QStringLiteral("BTN"));
+    if (m_btnpCANCEL)
+        ButtonPicturesLoad(*m_btnpCANCEL, QStringLiteral("BTN"));
+
+    LanguageChoose(state.contentVariant);
+    HelpLanguageChoose(state.helpLanguage);
+}
+
+void LanguageWindow::onClose() {
+    // Closed by its close box or Escape: as good as Cancel, so that a choice made
+    // here never takes effect unconfirmed.
+    if (!m_answered)
+        ChoicesRestore();
+}
+
+void LanguageWindow::LanguageChoose(ContentVariant variant) {
+    markerPlace(m_shpLANGSEL, variant == ContentVariant::British ? m_btnpENGLISH : m_btnpAMERICAN);
+    shared().contentVariant = variant;
+}
+
+void LanguageWindow::HelpLanguageChoose(HelpLanguage language) {
+    markerPlace(m_shpHELPSEL, language == HelpLanguage::Korean ? m_btnpKOREAN : m_btnpENGHELP);
+    HelpTextsSet();
+    shared().helpLanguage = language;
+}
+
+void LanguageWindow::markerPlace(QFrame* marker, PictureButton* button) {
+    if (!marker || !button)
+        return;
+    marker->move(button->pos() - QPoint(kMarkerOffset, kMarkerOffset));
+    marker->show();
+    marker->lower();
+}
+
+// The texts come from the stored help language, so they change only after OK.
+void LanguageWindow::HelpTextsSet() {
+    if (m_btnpOK)
+        m_btnpOK->setCaption(ScreenTextLoad(24));
+    if (m_btnpCANCEL)
+        m_btnpCANCEL->setCaption(ScreenTextLoad(23));
+    if (m_btnpENGHELP)
+        m_btnpENGHELP->setTipText(ScreenTextLoad(50));
+    if (m_btnpKOREAN)
+        m_btnpKOREAN->setTipText(ScreenTextLoad(49));
+    if (m_lblHELPTYPE)
+        m_lblHELPTYPE->setToolTip(ScreenTextLoad(48));
+    if (m_btnpENGLISH)
+        m_btnpENGLISH->setTipText(ScreenTextLoad(46));
+    if (m_btnpAMERICAN)
+        m_btnpAMERICAN->setTipText(ScreenTextLoad(47));
+    if (m_lblENGLISHTYPE)
+        m_lblENGLISHTYPE->setToolTip(ScreenTextLoad(45));
+}
+
+void LanguageWindow::Confirm() {
+    m_answered = true;
+    const SharedState& state = shared();
+    Choices{state.contentVariant, state.helpLanguage}.Save();
+    HelpLanguageApply(state.helpLanguage);
+    close();
+    if (auto* menu = windows().get<MainMenu>()) {
+        menu->RefreshText();
+        menu->show();
+    }
+}
+
+void LanguageWindow::Cancel() {
+    m_answered = true;
+    ChoicesRestore();
+    close();
+    if (Window* menu = windows().get(QLatin1String(kMainMenuName)))
+        menu->show();
+}
+
+void LanguageWindow::ChoicesRestore() {
+    SharedState& state = shared();
+    state.helpLanguage = m_kept.helpLanguage;
+    HelpLanguageApply(m_kept.helpLanguage);
+    state.contentVariant = m_kept.contentVariant;
+}
+
+} // namespace lxp

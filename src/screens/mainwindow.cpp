@@ -1,0 +1,93 @@
+#include "screens/mainwindow.h"
+
+#include "core/resourcetable.h"
+#include "core/seam.h"
+#include "core/sharedstate.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QPixmap>
+
+namespace lxp {
+
+namespace {
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap;
+        if (pixmap.loadFromData(seam().resource(QStringLiteral("ICON"),
+                                                QStringLiteral("LEXIPOND_%1").arg(size))))
+            icon.addPixmap(pixmap);
+    }
+    if (icon.isNull()) {
+        QPixmap pixmap;
+        if (pixmap.loadFromData(seam().resource(QStringLiteral("ICON"), QStringLiteral("LEXIPOND"))))
+            icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace
+
+MainWindow::MainWindow() : Window(QLatin1String(kName), Kind::TopLevel) {}
+
+QWidget* MainWindow::createScreen()
+{
+    // Minimise and close only: the learner cannot resize or maximise the window.
+    auto* frame = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                           Qt::WindowCloseButtonHint);
+    frame->setWindowTitle(QStringLiteral("Lexipond"));
+    frame->setWindowIcon(programIcon());
+    frame->setFixedSize(kClientWidth, kClientHeight);
+    frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    return frame;
+}
+
+void MainWindow::onLoad()
+{
+    if (Window* menu = windows().get(QLatin1String(kMainMenuName)))
+        menu->show();
+}
+
+Window* MainWindow::OpenChild() const
+{
+    if (!screen())
+        return nullptr;
+    for (QObject* child : screen()->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget || widget->isWindow())
+            continue;
+        if (Window* window = windows().find(widget->objectName()); window && window->screen() == widget)
+            return window;
+    }
+    return nullptr;
+}
+
+void MainWindow::onCloseRequest(bool& cancel)
+{
+    // A lesson still open closes through its own close step first (which brings the
+    // main menu back), then the program shuts down.
+    if (Window* child = OpenChild(); child && child->name() != QLatin1String(kMainMenuName))
+        child->close();
+    Q_UNUSED(cancel);
+}
+
+void MainWindow::onClose()
+{
+    if (m_shuttingDown)
+        return;
+    m_shuttingDown = true;
+    // Every other window, in the catalogue's order.
+    for (const WindowEntry& entry : windows().entries()) {
+        if (Window* window = windows().find(entry.name); window && window != this && window->isOpen())
+            window->close();
+    }
+    m_shuttingDown = false;
+    // Nothing is saved; the program ends at once.
+    QCoreApplication::exit(0);
+}
+
+} // namespace lxp

@@ -1,7 +1,0 @@
-#include "shell/log.h"
-
-namespace lxp {
-
-Q_LOGGING_CATEGORY(lxpLog, "lexipond", QtInfoMsg)
-
-} // namespace lxp

@@ -1,0 +1,107 @@
+#include "core/choices.h"
+#include "core/settingsstore.h"
+#include "support/testseam.h"
+
+#include <QSettings>
+#include <QTest>
+
+using namespace lxp;
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+
+    const QString key = QString::fromLatin1(SettingsStore::kCurrentUser);
+    const QString subKey = "SOFTWARE\\Corvane Software Dev.\\Lexipond\\frmPROGMENUMAINDETAILS";
+    SettingsStore registry;
+
+private slots:
+    // A saved text reads back whole, from where a person finds it. A stored value that
+    // is missing, not text, or longer than 254 characters reads as the default.
+    void readBack_data() {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("KOREAN") << QVariant("KOREAN") << "KOREAN";
+        QTest::newRow("empty text, not blanks") << QVariant(QString("")) << "";
+        QTest::newRow("254 characters") << QVariant(QString(254, 'E')) << QString(254, 'E');
+        QTest::newRow("255 characters") << QVariant(QString(255, 'E')) << "DEFAULT";
+        QTest::newRow("missing") << QVariant() << "DEFAULT";
+        QTest::newRow("list") << QVariant(QStringList{"ENGLISH", "KOREAN"}) << "DEFAULT";
+    }
+    void readBack() {
+        QFETCH(QVariant, value);
+        QFETCH(QString, expected);
+        TestSeam seam;
+        QVERIFY(registry.StringSave(key, subKey, "LANGUAGE", "ENGLISH"));
+        if (value.typeId() == QMetaType::QString)
+            QVERIFY(registry.StringSave(key, subKey, "HELP", value.toString()));
+        else if (value.isValid())
+            seam.openSettings()->setValue("frmPROGMENUMAINDETAILS/HELP", value);
+        QCOMPARE(registry.StringLoad(key, subKey, "HELP", "DEFAULT"), expected);
+        if (expected != "DEFAULT")
+            QCOMPARE(QSettings(seam.settingsPath, QSettings::IniFormat)
+                         .value("frmPROGMENUMAINDETAILS/HELP").toString(), expected);
+    }
+
+    void unwritableStoreAnswersFalseWithoutCrashing() {
+        TestSeam seam;
+        // A folder below a plain file can never be created, not even by root.
+        seam.settingsPath = "/dev/null/Corvane Software Dev./Lexipond.conf";
+        QVERIFY(!registry.StringSave(key, subKey, "HELP", "KOREAN"));
+        QCOMPARE(registry.StringLoad(key, subKey, "HELP", "ENGLISH"), QString("ENGLISH"));
+    }
+
+    // The two choices are stored as the words the program has always written, and
+    // read back the same; a missing, unknown or non-text value reads as the default.
+    void choicesRoundTrip_data() {
+        QTest::addColumn<QVariant>("language");
+        QTest::addColumn<QVariant>("help");
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<int>("helpLanguage");
+        const int american = int(ContentVariant::American), british = int(ContentVariant::British);
+        const int english = int(HelpLanguage::English), korean = int(HelpLanguage::Korean);
+        QTest::newRow("AMERICAN, ENGLISH") << QVariant("AMERICAN") << QVariant("ENGLISH") << american << english;
+        QTest::newRow("ENGLISH, KOREAN") << QVariant("ENGLISH") << QVariant("KOREAN") << british << korean;
+        QTest::newRow("nothing stored") << QVariant() << QVariant() << american << english;
+        QTest::newRow("garbage") << QVariant("english") << QVariant("Klingon") << american << english;
+        QTest::newRow("not text") << QVariant(QStringList{"ENGLISH"}) << QVariant(2) << american << english;
+    }
+    void choicesRoundTrip() {
+        QFETCH(QVariant, language);
+        QFETCH(QVariant, help);
+        QFETCH(int, variant);
+        QFETCH(int, helpLanguage);
+        TestSeam seam;
+        {
+            auto settings = seam.openSettings();
+            if (language.isValid())
+                settings->setValue("frmPROGMENUMAINDETAILS/LANGUAGE", language);
+            if (help.isValid())
+                settings->setValue("frmPROGMENUMAINDETAILS/HELP", help);
+        }
+        const Choices loaded = Choices::Load();
+        QCOMPARE(int(loaded.contentVariant), variant);
+        QCOMPARE(int(loaded.helpLanguage), helpLanguage);
+
+        QVERIFY(loaded.Save());
+        QCOMPARE(Choices::Load(), loaded);
+        QSettings file(seam.settingsPath, QSettings::IniFormat);
+        QCOMPARE(file.value("frmPROGMENUMAINDETAILS/LANGUAGE").toString(),
+                 variant == int(ContentVariant::British) ? "ENGLISH" : "AMERICAN");
+        QCOMPARE(file.value("frmPROGMENUMAINDETAILS/HELP").toString(),
+                 helpLanguage == int(HelpLanguage::Korean) ? "KOREAN" : "ENGLISH");
+    }
+
+    // An empty address opens nothing; a web address goes alone, a mail address after "mailto:".
+    void linksGoToTheShell() {
+        TestSeam seam;
+        registry.InternetLinkRun("0", "http://", "");
+        registry.InternetLinkRun("0", "http://", "www.example.org/lexipond");
+        registry.InternetLinkRun("0", "mailto:", "help@example.org");
+        const QList<QPair<QString, bool>> expected = {{"www.example.org/lexipond", true},
+                                                      {"mailto:help@example.org", false}};
+        QCOMPARE(seam.shellRequests, expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"

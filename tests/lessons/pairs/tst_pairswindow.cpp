@@ -1,0 +1,155 @@
+#include "ui/picturebutton.h"
+#include "lessons/pairs/pairswindow.h"
+#include "app/startup.h"
+#include "core/sharedstate.h"
+#include "support/testseam.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+
+using namespace lxp;
+
+// The matching pairs screen, played by clicking its real cards; each feedback dialog
+// is answered by clicking its real button, after its texts and pictures are noted.
+class TestFrmLessPair : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestSeam> seam;
+    QTimer answerer;
+    QStringList dialogs; // "name: sentence, pictures shown (centre, A, B)"
+    QString playAgainButton;
+
+    PairsWindow* lesson() { return windows().get<PairsWindow>(); }
+    const PairsGame& game() { return lesson()->game(); }
+    QWidget* card(int i) { return lesson()->screen()->findChild<QWidget*>(QString("picCARD_%1").arg(i)); }
+    bool faceUp(int i) { return lesson()->screen()->findChild<QLabel*>(QString("imgMATCH_%1").arg(i))->isVisible(); }
+    QColor frame(int i) { return card(i)->palette().color(QPalette::Window); }
+    void click(int i) { QTest::mouseClick(card(i), Qt::LeftButton, {}, QPoint(60, 60)); }
+    void postClick(int i)
+    {
+        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(card(i), new QMouseEvent(type, QPointF(60, 60), card(i)->mapToGlobal(QPointF(60, 60)),
+                                                                 Qt::LeftButton, type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {}));
+    }
+    QString noteOf(QWidget* dialog)
+    {
+        QString note = dialog->objectName() + ":";
+        for (const char* name : {"lblWordWas", "lblWordWasfrmMSGWRONG"})
+            if (auto* label = dialog->findChild<QLabel*>(name))
+                note += " " + label->text();
+        for (const char* name : {"imgPICTURE", "imgPICTUREA", "imgPICTUREB"})
+            if (auto* picture = dialog->findChild<QLabel*>(name))
+                note += picture->isVisible() ? " +" : " -";
+        return note;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        answerer.setInterval(10);
+        connect(&answerer, &QTimer::timeout, this, [this] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            const QString name = dialog ? dialog->objectName() : QString();
+            auto* button = dialog ? dialog->findChild<PictureButton*>(name == "frmMSGPLYAG" ? playAgainButton : "btnpOK") : nullptr;
+            if (!button || !dialog->isVisible())
+                return;
+            dialogs << noteOf(dialog);
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+        });
+    }
+
+    void init()
+    {
+        windows().clear();
+        resetShared();
+        seam = std::make_unique<TestSeam>();
+        for (const char* effect : {"CLICK", "WIN", "LOOSE"})
+            seam->setResource("AUDIO", effect, "RIFF stand-in");
+        StartUp();
+        dialogs.clear();
+        answerer.start();
+        windows().find("frmMAINMENU")->close();
+        lesson()->show();
+    }
+    void cleanup()
+    {
+        answerer.stop();
+        windows().clear();
+        seam.reset();
+    }
+
+    void cardsLieOnTheFixedGridFaceDown()
+    {
+        for (int i = 0; i < PairsGame::kCards; ++i) {
+            QVERIFY(card(i)->isVisible() && !faceUp(i));
+            QCOMPARE(frame(i), QColor(40, 112, 219));
+            QCOMPARE(card(i)->size(), QSize(139, 121));
+        }
+        // Card 7 top left, card 5 bottom right, columns 144 and rows 126 pixels apart.
+        QCOMPARE(card(5)->pos() - card(7)->pos(), QPoint(3 * 144, 2 * 126));
+        QCOMPARE(card(0)->pos() - card(9)->pos(), QPoint(0, 126));
+        QCOMPARE(card(10)->pos() - card(11)->pos(), QPoint(144, 0));
+    }
+
+    // A whole game: a mismatch (with a third card clicked while the second card's sound
+    // plays: it waits, and turns once the mismatch is over), then the six pairs, then "No".
+    void aGameFromMismatchToTheMenu()
+    {
+        playAgainButton = "btnpNO";
+        int other = 1;
+        while (game().card(other).word == game().card(0).word)
+            ++other;
+        int third = 1;
+        while (third == other)
+            ++third;
+        click(other);
+        seam->onPlay = [&, clicks = 0](const QString& label) mutable {
+            if (label == "AUDIO/CLICK" && ++clicks == 1)
+                postClick(third); // queued: handled right after the sound
+        };
+        click(0);
+        seam->onPlay = nullptr;
+        QCOMPARE(dialogs, QStringList({"frmMSGWRONG: You have found  " + game().card(0).word + " and " +
+                                       game().card(other).word + " - + +"}));
+        QVERIFY(!faceUp(0) && !faceUp(other));
+        QTRY_VERIFY(faceUp(third));
+        QVERIFY(seam->played.contains("AUDIO/LOOSE"));
+
+        QStringList words = {game().card(third).word};
+        for (int i = 0; i < PairsGame::kPairs; ++i)
+            if (!words.contains(game().card(i).word))
+                words << game().card(i).word;
+        for (const QString& word : words) {
+            seam->setResource("WORDS", word, "RIFF stand-in");
+            QList<int> pair;
+            for (int i = 0; i < PairsGame::kCards; ++i)
+                if (game().card(i).word == word)
+                    pair << i;
+            for (const int i : pair)
+                if (!faceUp(i))
+                    click(i);
+            if (word == words.last())
+                break; // the lesson has closed after the play-again question
+            QCOMPARE(dialogs.last(), "frmMSGCRECT: You have found " + word + " +");
+            QVERIFY(faceUp(pair.at(0)) && frame(pair.at(1)) == QColor(255, 255, 0));
+            QTRY_VERIFY(seam->played.contains("WORDS/" + word.toUpper()));
+        }
+        QCOMPARE(dialogs.at(dialogs.size() - 2), "frmMSGCRECT: You have found " + words.last() + " +");
+        QCOMPARE(dialogs.last(), QString("frmMSGPLYAG:"));
+        QTRY_VERIFY(!lesson()->isOpen());
+        QVERIFY(windows().find("frmMAINMENU")->isOpen());
+    }
+
+    void exitBringsTheMenuBack()
+    {
+        QTest::mouseClick(lesson()->screen()->findChild<PictureButton*>("btnpEXIT"), Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(!lesson()->isOpen());
+        QVERIFY(windows().find("frmMAINMENU")->isOpen());
+    }
+};
+
+QTEST_MAIN(TestFrmLessPair)
+#include "tst_pairswindow.moc"

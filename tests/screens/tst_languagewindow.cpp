@@ -1,0 +1,101 @@
+#include "ui/picturebutton.h"
+#include "support/screensteps.h"
+#include "core/screentexts.h"
+
+#include <QFile>
+
+using namespace lxp;
+using namespace lxp::testing;
+
+namespace {
+
+// The texts a window shows: its labels, and its buttons' captions and tooltips.
+QStringList textsOf(const char* window) {
+    QStringList texts;
+    for (QLabel* label : screenOf(window)->findChildren<QLabel*>())
+        texts << label->text();
+    for (PictureButton* button : screenOf(window)->findChildren<PictureButton*>())
+        texts << button->caption() << button->tipText();
+    return texts;
+}
+
+} // namespace
+
+class TestLanguageWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<StartedProgram> program;
+
+    // Opens the language window from the menu, runs `steps` while it is open, and
+    // closes by its close box whatever the steps left open.
+    void withLanguageWindow(const std::function<void()>& steps) {
+        const auto ran = whenModal("frmLANGUAGE", [&] {
+            steps();
+            if (QWidget* screen = screenOf("frmLANGUAGE"))
+                screen->close();
+        });
+        click("frmMAINMENU", "btnpLANGUAGE");
+        QVERIFY(*ran);
+        QVERIFY(!windows().find("frmLANGUAGE")->isOpen());
+    }
+
+    static Choices choicesInForce() { return {shared().contentVariant, shared().helpLanguage}; }
+
+private slots:
+    void init() { program = std::make_unique<StartedProgram>(); }
+    void cleanup() { program.reset(); }
+
+    // OK stores both choices, and the open menu, not reopened, speaks Korean at once with
+    // its texts whole.
+    void koreanAfterOkReachesTheOpenMenu() {
+        QWidget* menuBefore = screenOf("frmMAINMENU");
+        QStringList stored;
+        withLanguageWindow([&] {
+            click("frmLANGUAGE", "btnpKOREAN");
+            click("frmLANGUAGE", "btnpENGLISH");
+            click("frmLANGUAGE", "btnpOK");
+        });
+        const auto settings = program->seam.openSettings();
+        for (const char* key : {"LANGUAGE", "HELP"})
+            stored << settings->value(QString("frmPROGMENUMAINDETAILS/") + key).toString();
+        QCOMPARE(stored, QStringList({"ENGLISH", "KOREAN"}));
+        QCOMPARE(choicesInForce(), (Choices{ContentVariant::British, HelpLanguage::Korean}));
+        QCOMPARE(screenOf("frmMAINMENU"), menuBefore);
+        QCOMPARE(element<QLabel>("frmMAINMENU", "lblALPHABET")->text(), QString::fromUtf8("알파벳 배우기"));
+        for (int n = 38; n <= 44; ++n)
+            QVERIFY2(textsOf("frmMAINMENU").contains(ScreenTextLoad(n)), qPrintable(ScreenTextLoad(n)));
+        QVERIFY(textsFit("frmMAINMENU"));
+    }
+
+    // The window opens with its texts whole. Choosing moves the choices (the window keeps
+    // its texts until OK), but Cancel or the close box (a mended fault) changes nothing:
+    // not the settings, the choices in force or the texts.
+    void cancelOrCloseBoxChangesNothing_data() {
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::newRow("Cancel") << false;
+        QTest::newRow("close box") << true;
+    }
+    void cancelOrCloseBoxChangesNothing() {
+        QFETCH(bool, byCloseBox);
+        const Choices before = choicesInForce();
+        const QString textsBefore = shared().helpTexts;
+        const QStringList menuBefore = textsOf("frmMAINMENU");
+        withLanguageWindow([&] {
+            QVERIFY(textsFit("frmLANGUAGE"));
+            const QStringList windowBefore = textsOf("frmLANGUAGE");
+            click("frmLANGUAGE", "btnpKOREAN");
+            click("frmLANGUAGE", "btnpENGLISH");
+            QCOMPARE(choicesInForce(), (Choices{ContentVariant::British, HelpLanguage::Korean}));
+            QCOMPARE(textsOf("frmLANGUAGE"), windowBefore);
+            if (!byCloseBox)
+                click("frmLANGUAGE", "btnpCANCEL");
+        });
+        QVERIFY(!QFile::exists(program->seam.settingsPath));
+        QCOMPARE(choicesInForce(), before);
+        QCOMPARE(shared().helpTexts, textsBefore);
+        QCOMPARE(textsOf("frmMAINMENU"), menuBefore);
+    }
+};
+
+QTEST_MAIN(TestLanguageWindow)
+#include "tst_languagewindow.moc"

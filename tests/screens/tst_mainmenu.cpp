@@ -1,0 +1,92 @@
+#include "support/screensteps.h"
+#include "screens/mainmenu.h"
+
+#include <QWindow>
+
+using namespace lxp;
+using namespace lxp::testing;
+
+namespace {
+
+const QStringList kButtons = {"btnpALPHABET", "btnpWORDS", "btnpPICANDWORDS", "btnpWRITEALONG", "btnpPAIRS"};
+const QStringList kTitles = {"lblALPHABET", "lblLEARNWORDS", "lblPICTSWORDS", "lblWRITELETTER", "lblMATCHINGPAIR"};
+
+bool menuOpen() { return windows().find("frmMAINMENU")->isOpen(); }
+
+// The lesson titles shown in `colour`.
+QStringList titlesIn(QRgb colour) {
+    QStringList found;
+    for (const QString& name : kTitles)
+        if (element<QLabel>("frmMAINMENU", name)->palette().color(QPalette::WindowText).rgba() == colour)
+            found << name;
+    return found;
+}
+
+// Moves the pointer through the window system (so that a button holding the pointer
+// sees the move first, as on screen) onto a menu button, or else the empty pond.
+void pointTo(const QString& name) {
+    QWidget* frame = screenOf("mdiPROGMAIN");
+    const QWidget* target = name.isEmpty() ? nullptr : element("frmMAINMENU", name);
+    const QPoint at = target ? target->mapTo(frame, target->rect().center()) : QPoint(335, 450);
+    QTest::mouseMove(frame->windowHandle(), at);
+    QTest::mouseMove(frame->windowHandle(), at + QPoint(3, 2));
+}
+
+} // namespace
+
+class TestMainMenu : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<StartedProgram> program;
+
+private slots:
+    void init() {
+        program = std::make_unique<StartedProgram>();
+        QVERIFY(QTest::qWaitForWindowExposed(screenOf("mdiPROGMAIN")));
+    }
+    void cleanup() { program.reset(); }
+
+    // Exactly one title is yellow while the pointer is over its button, across a row,
+    // down a row and back; none over the empty pond.
+    void hoverLightsExactlyOneTitle() {
+        QCOMPARE(titlesIn(MainMenu::kTitleHoverColour), QStringList());
+        for (const QString button : {"btnpALPHABET", "btnpWORDS", "btnpPAIRS", "btnpWRITEALONG", "btnpPAIRS"}) {
+            pointTo(button);
+            QCOMPARE(titlesIn(MainMenu::kTitleHoverColour), QStringList{kTitles[kButtons.indexOf(button)]});
+        }
+        pointTo(QString());
+        QCOMPARE(titlesIn(MainMenu::kTitleHoverColour), QStringList());
+    }
+
+    // A lesson takes the menu's place in the frame; leaving it, by its exit button or a
+    // close request, brings back a fresh menu, every title black and whole.
+    void lessonOpensAndComesBack() {
+        for (const auto& [button, lesson] : {std::pair{"btnpALPHABET", "frmLESSALPH"}, {"btnpPAIRS", "frmLESSPAIR"}}) {
+            pointTo(button);
+            QCOMPARE(titlesIn(MainMenu::kTitleHoverColour).size(), 1);
+            click("frmMAINMENU", button);
+            QTRY_VERIFY(!menuOpen());
+            QCOMPARE(screenOf(lesson)->parentWidget(), screenOf("mdiPROGMAIN"));
+            if (QString(lesson) == "frmLESSPAIR")
+                screenOf(lesson)->close();
+            else
+                click(lesson, "btnpEXIT");
+            QVERIFY(!windows().find(lesson)->isOpen() && menuOpen());
+            QCOMPARE(titlesIn(MainMenu::kTitleColour), kTitles);
+            QVERIFY(textsFit("frmMAINMENU"));
+        }
+    }
+
+    // A lesson window that cannot be made leaves the menu open, not an empty frame.
+    void aLessonThatCannotBeMadeLeavesTheMenuOpen() {
+        WindowEntry broken = windows().entries().at(2);
+        QCOMPARE(broken.name, QString("frmLESSALPH"));
+        broken.factory = [] { return std::unique_ptr<Window>(); };
+        windows().define(broken);
+        click("frmMAINMENU", "btnpALPHABET");
+        QVERIFY(menuOpen() && screenOf("frmMAINMENU")->isVisible());
+    }
+};
+
+QTEST_MAIN(TestMainMenu)
+#include "tst_mainmenu.moc"

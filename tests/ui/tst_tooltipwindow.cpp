@@ -1,0 +1,195 @@
+#include "ui/tooltipwindow.h"
+#include "ui/pointerpos.h"
+#include "ui/window.h"
+#include "support/testseam.h"
+
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QTest>
+
+using namespace lxp;
+
+// The one window a picture button needs: its tooltip window.
+void tooltipWindowDefine() {
+    WindowEntry entry;
+    entry.name = QLatin1String(TooltipWindow::kName);
+    entry.factory = [] { return std::make_unique<TooltipWindow>(); };
+    windows().define(entry);
+}
+
+namespace {
+
+// Short timer intervals for the tests: start delay, show time, watcher.
+constexpr int kStart = 30;
+constexpr int kShow = 250;
+constexpr int kWatch = 10;
+
+// A main window stand-in whose close step closes the tooltip, as the program's does
+// (the program's own would make buttons, and a button allows the tip to close).
+class FrameStub : public Window {
+public:
+    explicit FrameStub(Window* tip)
+        : Window(QStringLiteral("mdiPROGMAIN"), Kind::TopLevel), m_tip(tip) {}
+
+protected:
+    QWidget* createScreen() override { return new QWidget; }
+    void onClose() override { m_tip->close(); }
+
+private:
+    Window* m_tip;
+};
+
+} // namespace
+
+class tst_frmtooltip : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestSeam> m_seam;
+    std::unique_ptr<QWidget> m_owner; // the button the tip belongs to
+    TooltipWindow* m_tip = nullptr;
+    QPoint m_pointer;
+
+    QRect ownerRect() const { return QRect(m_owner->mapToGlobal(QPoint(0, 0)), m_owner->size()); }
+    void openTip() {
+        m_tip->CreateTip(m_owner.get());
+        m_tip->setText(QStringLiteral("Play the matching game"));
+        m_tip->ShowTip();
+    }
+
+private slots:
+    void initTestCase() {
+        m_seam = std::make_unique<TestSeam>();
+        setPointerSource([this] { return m_pointer; });
+    }
+
+    void init() {
+        windows().clear();
+        tooltipWindowDefine();
+        m_tip = TooltipWindow::instance();
+        m_tip->setIntervals(kStart, kShow, kWatch);
+        m_tip->DestroyTip(); // closing allowed
+        m_owner = std::make_unique<QWidget>();
+        m_owner->setGeometry(200, 150, 140, 39);
+        m_owner->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_owner.get()));
+        m_pointer = ownerRect().center();
+    }
+
+    void cleanup() {
+        m_tip->DestroyTip();
+        m_owner.reset();
+        windows().clear(); // the last test's frame holds a tip of its own
+    }
+
+    // 19 pixels below the pointer, pulled back to end at the screen's right or bottom edge.
+    void placedBelowPointer_data() {
+        QTest::addColumn<QPoint>("pointer"); // from where the tip ends exactly at both edges
+        QTest::newRow("open space") << QPoint(-300, -300);
+        QTest::newRow("one past the right edge") << QPoint(1, -50);
+        QTest::newRow("one past the bottom edge") << QPoint(-50, 1);
+    }
+
+    void placedBelowPointer() {
+        QFETCH(QPoint, pointer);
+        const QRect area = QGuiApplication::primaryScreen()->geometry();
+        m_tip->setText(QStringLiteral("Hear the word again"));
+        const QSize size = m_tip->tipLabel()->size() + QSize(6, 6);
+        const QPoint fits(area.right() + 1 - size.width(), area.bottom() + 1 - size.height() - 19);
+        m_pointer = fits + pointer;
+        m_tip->CreateTip(m_owner.get());
+        m_tip->ShowTip();
+        const QRect place = m_tip->screen()->geometry();
+        const QPoint below(qMin(m_pointer.x(), fits.x()), qMin(m_pointer.y(), fits.y()) + 19);
+        QCOMPARE(place, QRect(below, size));
+        QVERIFY(area.contains(place));
+    }
+
+    // The watcher places a waiting tip anew on every tick; those placements keep to the
+    // screen too.
+    void staysOnScreenWhileWaiting() {
+        const QRect area = QGuiApplication::primaryScreen()->geometry();
+        m_owner->setGeometry(area.right() - 60, area.bottom() - 20, 60, 20);
+        QTest::qWait(20);
+        m_pointer = ownerRect().center();
+        openTip();
+        QTRY_VERIFY(m_tip->isTipVisible());
+        const QRect place = m_tip->screen()->geometry();
+        QVERIFY(area.contains(place));
+        QCOMPARE(place.bottomRight(), area.bottomRight());
+    }
+
+    // A tip shows after the start delay, hides after the show time, and then stays hidden,
+    // and loaded, while the pointer stays.
+    void showsAfterDelayAndHidesForGood() {
+        QElapsedTimer clock;
+        clock.start();
+        openTip();
+        QVERIFY(m_tip->isOpen() && !m_tip->isTipVisible());
+        QTRY_VERIFY(m_tip->isTipVisible());
+        QVERIFY(clock.elapsed() >= kStart);
+        QTRY_VERIFY(!m_tip->isTipVisible());
+        QVERIFY(clock.elapsed() >= kShow);
+        QTest::qWait(2 * kShow);
+        QVERIFY(m_tip->isOpen() && !m_tip->isTipVisible());
+    }
+
+    // The watcher closes the tip once the pointer is off the button; its right and
+    // bottom edges count as inside.
+    void watcherEdges_data() {
+        QTest::addColumn<QPoint>("where"); // from the button's top-left; the button is 140 x 39
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("right edge") << QPoint(140, 19) << true;
+        QTest::newRow("bottom edge") << QPoint(70, 39) << true;
+        QTest::newRow("past the right edge") << QPoint(141, 19) << false;
+        QTest::newRow("past the bottom edge") << QPoint(70, 40) << false;
+        QTest::newRow("above the button") << QPoint(70, -1) << false;
+    }
+
+    void watcherEdges() {
+        QFETCH(QPoint, where);
+        QFETCH(bool, stays);
+        openTip();
+        m_pointer = ownerRect().topLeft() + where;
+        QTest::qWait(6 * kWatch);
+        QCOMPARE(m_tip->isOpen(), stays);
+    }
+
+    // A button that has gone counts as outside.
+    void ownerGoneClosesTip() {
+        openTip();
+        m_owner.reset();
+        QTRY_VERIFY(!m_tip->isOpen());
+    }
+
+    // Until the first DestroyTip every close is refused (Unload, the watcher,
+    // closing its window) but the program's end; DestroyTip allows closing.
+    void closeRefusedBeforeFirstDestroyTip() {
+        TooltipWindow fresh; // a tip of a new run
+        fresh.setIntervals(kStart, kShow, kWatch);
+        QVERIFY(!fresh.closeAllowed());
+        fresh.CreateTip(m_owner.get());
+        fresh.setText(QStringLiteral("Back to the menu"));
+        QVERIFY(!fresh.close());
+        m_pointer = ownerRect().bottomRight() + QPoint(50, 50);
+        QTest::qWait(6 * kWatch);
+        QVERIFY(fresh.isOpen());
+        fresh.screen()->close();
+        QVERIFY(fresh.isOpen());
+
+        WindowEntry frameEntry;
+        frameEntry.name = QStringLiteral("mdiPROGMAIN");
+        frameEntry.factory = [&fresh] { return std::make_unique<FrameStub>(&fresh); };
+        windows().define(frameEntry);
+        Window* frame = windows().get(QStringLiteral("mdiPROGMAIN"));
+        frame->open();
+        QVERIFY(frame->close());
+        QVERIFY(!fresh.isOpen() && !fresh.closeAllowed());
+        fresh.DestroyTip();
+        QVERIFY(fresh.closeAllowed());
+        fresh.setText(QStringLiteral("Back to the menu"));
+        QVERIFY(fresh.close());
+    }
+};
+
+QTEST_MAIN(tst_frmtooltip)
+#include "tst_tooltipwindow.moc"
