@@ -486,9 +486,16 @@ void PictureButton::leaveEvent(QEvent* event)
     // MousePosnONOUT false. While a button is held the pressed handling owns the face.
     if (!m_enabled || m_mouseDown || !m_captured)
         return;
-    QPointF pos = mapFromGlobal(QPointF(PointerPos()));
-    if (isInside(float(pos.x()), float(pos.y())))
+    const QPoint pointer = PointerPos();
+    QPointF pos = mapFromGlobal(QPointF(pointer));
+    if (isInside(float(pos.x()), float(pos.y()))) {
+        // The button's own tip over it counts as the button.
+        const TooltipWindow* tip = TooltipWindow::instance();
+        if (tip && tip->owner() == this && tip->isTipVisible() &&
+            tip->screen()->geometry().contains(pointer))
+            return;
         pos = QPointF(-1, -1); // the pointer has left, whatever it last reported
+    }
     handleMouseMove(buttonsCode(QGuiApplication::mouseButtons()),
                     shiftCode(QGuiApplication::keyboardModifiers()), float(pos.x()),
                     float(pos.y()));

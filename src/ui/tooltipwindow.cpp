@@ -28,30 +28,36 @@ void restart(QTimer* timer)
     timer->start();
 }
 
-// The tip's one line of text; the pointer moving onto it closes the tip.
+// The tip's one line of text; the pointer on it is the pointer on the tip.
 class TipLabel : public QLabel {
 public:
-    TipLabel(QWidget* parent, std::function<void()> onPointer)
+    TipLabel(QWidget* parent, std::function<void(QPoint)> onPointer)
         : QLabel(parent), m_onPointer(std::move(onPointer))
     {
         setMouseTracking(true);
     }
 
 protected:
-    void mouseMoveEvent(QMouseEvent*) override { m_onPointer(); }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        m_onPointer(event->globalPosition().toPoint());
+    }
 
 private:
-    std::function<void()> m_onPointer;
+    std::function<void(QPoint)> m_onPointer;
 };
 
 } // namespace
 
-// The tip's borderless window: tooltip colours, a one-pixel frame, and closing when
-// the pointer comes onto it.
+// The tip's borderless window: tooltip colours and a one-pixel frame. It takes no
+// pointer input (the window system hands the pointer to whatever lies below it); where
+// a platform gives it the pointer all the same, the pointer over it counts as over the
+// button below.
 class TipSurface : public QWidget {
 public:
     explicit TipSurface(TooltipWindow* tip)
-        : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint), m_tip(tip)
+        : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput),
+          m_tip(tip)
     {
         setAttribute(Qt::WA_ShowWithoutActivating);
         setFocusPolicy(Qt::NoFocus);
@@ -67,7 +73,11 @@ protected:
         painter.setPen(QPen(palette().color(QPalette::ToolTipText), 0));
         painter.drawRect(0, 0, width() - 1, height() - 1);
     }
-    void mouseMoveEvent(QMouseEvent*) override { m_tip->pointerOverTip(false); }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        m_tip->pointerOverTip(event->globalPosition().toPoint());
+    }
+    void leaveEvent(QEvent*) override { m_tip->pointerOverTip(PointerPos()); }
 
 private:
     TooltipWindow* m_tip;
@@ -108,7 +118,7 @@ QWidget* TooltipWindow::createScreen()
 {
     auto* surface = new TipSurface(this);
 
-    auto* label = new TipLabel(surface, [this] { pointerOverTip(true); });
+    auto* label = new TipLabel(surface, [this](QPoint pointer) { pointerOverTip(pointer); });
     label->setObjectName(QStringLiteral("lblTIP"));
     label->setTextFormat(Qt::PlainText);
     QFont font(QStringLiteral("Tahoma"));
@@ -289,12 +299,23 @@ QRect TooltipWindow::ownerRect() const
     return QRect(m_owner->mapToGlobal(QPoint(0, 0)), m_owner->size());
 }
 
-void TooltipWindow::pointerOverTip(bool overLabel)
+void TooltipWindow::pointerOverTip(QPoint pointer)
 {
-    if (overLabel && m_lblTip) {
-        m_lblTip->clear();
-        restart(m_tmrShow);
+    QWidget* owner = m_owner;
+    if (!owner)
+        return;
+    // Over the button the pointer is still on the button: the move goes on to it and
+    // the tip stays. Off the button, the button hears that the pointer has left, which
+    // also closes the tip.
+    const QPointF local = owner->mapFromGlobal(QPointF(pointer));
+    if (ownerRect().contains(pointer)) {
+        QMouseEvent move(QEvent::MouseMove, local, QPointF(pointer), Qt::NoButton,
+                         QGuiApplication::mouseButtons(), QGuiApplication::keyboardModifiers());
+        QCoreApplication::sendEvent(owner, &move);
+        return;
     }
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(owner, &leave);
     close();
 }
 

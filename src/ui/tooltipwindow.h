@@ -80,7 +80,8 @@ private:
     void startDelayElapsed();
     void showTimeElapsed();
     void watchPointer();
-    void pointerOverTip(bool overLabel);
+    // The pointer at `pointer` (global) over the tip window.
+    void pointerOverTip(QPoint pointer);
     QRect ownerRect() const;
     void sizeLabel();
 

@@ -1,5 +1,9 @@
 #include "support/screensteps.h"
+#include "core/screentexts.h"
 #include "screens/mainmenu.h"
+#include "ui/picturebutton.h"
+#include "ui/pointerpos.h"
+#include "ui/tooltipwindow.h"
 
 #include <QWindow>
 
@@ -75,6 +79,41 @@ private slots:
             QCOMPARE(titlesIn(MainMenu::kTitleColour), kTitles);
             QVERIFY(textsFit("frmMAINMENU"));
         }
+    }
+
+    // The tip opens 19 pixels below the pointer, inside a tall lesson button. The
+    // pointer going onto it is still on the button: the title stays yellow, the face
+    // highlighted and the tip open, with its text. Off the button all three end.
+    void theButtonsOwnTipCountsAsTheButton() {
+        auto* tip = windows().get<TooltipWindow>();
+        tip->setIntervals(30, 4000, 20);
+        auto* button = element<PictureButton>("frmMAINMENU", "btnpALPHABET");
+        QWidget* frame = screenOf("mdiPROGMAIN");
+        QPoint pointer = button->mapToGlobal(QPoint(4, 20));
+        setPointerSource([&] { return pointer; });
+        QTest::mouseMove(frame->windowHandle(), frame->mapFromGlobal(pointer));
+        QTRY_VERIFY(tip->isTipVisible());
+        const QRect tipPlace = tip->screen()->geometry();
+        QVERIFY(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()).contains(tipPlace.center()));
+
+        // Onto the tip: the window system tells the button the pointer has left it, and
+        // the tip window hears the pointer.
+        pointer = tipPlace.center();
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(button, &leave);
+        QTest::mouseMove(tip->screen()->windowHandle(), tip->screen()->mapFromGlobal(pointer));
+        QTest::qWait(100);
+        QCOMPARE(titlesIn(MainMenu::kTitleHoverColour), QStringList{"lblALPHABET"});
+        QVERIFY(button->mousePosnOnOut());
+        QVERIFY(tip->isTipVisible() && tip->owner() == button);
+        QCOMPARE(tip->text(), ScreenTextLoad(37));
+
+        // Off the button, onto the pond.
+        pointer = frame->mapToGlobal(QPoint(335, 450));
+        pointTo(QString());
+        QTRY_VERIFY(!tip->isTipVisible());
+        QCOMPARE(titlesIn(MainMenu::kTitleHoverColour), QStringList());
+        setPointerSource({});
     }
 
     // A lesson window that cannot be made leaves the menu open, not an empty frame.
