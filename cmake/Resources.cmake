@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every file below resources/<TYPE>/ (and resources/screens/<window>/) is compiled
 # into the program. The list is taken at configure time; CONFIGURE_DEPENDS makes the
 # build re-read it when files are added or removed.

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing Lexipond need.
 # Safe to run again: only packages that are missing are installed.
 set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config ccache
+  cmake ninja-build g++ pkg-config ccache clang-format python3
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   libgl-dev libpulse-dev
   # fonts the screens use: a free look-alike of the rounded hand-lettered

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates every piece of content the program ships: word pictures, screen art,
 # recordings and effects, write-along animations and the word tables. Each pipeline
 # installs what it needs itself; the outputs land in resources/ and Animations/.

@@ -1,6 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/screentexts.h"
 #include "support/screensteps.h"
-#include "core/screentexts.h"
-#include "core/screentexts.h"
 
 using namespace lxp;
 
@@ -11,25 +11,37 @@ class BenchScreenText : public QObject {
     std::unique_ptr<testing::StartedProgram> program;
 
 private slots:
-    void initTestCase() { program = std::make_unique<testing::StartedProgram>(QString(), "KOREAN"); }
+    void initTestCase()
+    {
+        program = std::make_unique<testing::StartedProgram>(QString(), "KOREAN");
+    }
     void cleanupTestCase() { program.reset(); }
 
-    void screenTextLoad_data() {
+    void screenTextLoad_data()
+    {
         QTest::addColumn<int>("entry");
         QTest::newRow("first used entry") << 8;
         QTest::newRow("last entry") << 51;
     }
-    void screenTextLoad() {
+    void screenTextLoad()
+    {
         QFETCH(int, entry);
         QString text;
-        QBENCHMARK { text = ScreenTextLoad(entry); }
+        QBENCHMARK
+        {
+            text = ScreenTextLoad(entry);
+        }
         QVERIFY(text != "0");
     }
 
-    void stringPieceAlone() {
+    void stringPieceAlone()
+    {
         const QString list = shared().helpTexts;
         QString text;
-        QBENCHMARK { text = StringPiece(list, "|", 51); }
+        QBENCHMARK
+        {
+            text = StringPiece(list, "|", 51);
+        }
         QVERIFY(!text.isEmpty());
     }
 };

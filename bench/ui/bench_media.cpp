@@ -1,17 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word photographs and the start of a sound.
 //
 //   build/bench/shell/bench_media wordPictureLoad
 //   build/bench/shell/bench_media soundStart    (needs a running sound server; skipped
 //                                                without one)
 
-#include "ui/media.h"
 #include "core/resourcetable.h"
 #include "core/seam.h"
 #include "core/soundoutput.h"
 #include "core/tst_soundoutput_wav.h"
+#include "ui/media.h"
 
 #include <QLabel>
 #include <QTest>
+
 #include <algorithm>
 #include <chrono>
 
@@ -22,18 +24,21 @@ class BenchMedia : public QObject {
     Q_OBJECT
 private slots:
     // The shipped word photographs: 300 x 225 progressive JPEG. Goal: under 5 ms.
-    void wordPictureLoad_data() {
+    void wordPictureLoad_data()
+    {
         QTest::addColumn<QString>("name");
         for (const char* name : {"APPLE", "KIWIFRUIT", "XRAY"})
             QTest::newRow(name) << QString(name);
     }
-    void wordPictureLoad() {
+    void wordPictureLoad()
+    {
         QFETCH(QString, name);
         QVERIFY(ResourceTable::contains("CUSTOM", name));
         QLabel box;
         WordPictureLoad(box, name);
         QCOMPARE(box.pixmap().size(), QSize(300, 225));
-        QBENCHMARK {
+        QBENCHMARK
+        {
             box.clear();
             WordPictureLoad(box, name);
         }
@@ -43,7 +48,8 @@ private slots:
     // From the call of WordPlay to the first samples handed to the sound server, the
     // first time (the connection and the stream are opened) and then with the
     // connection kept. Goal: under 30 ms. The result is the median of the kept ones.
-    void soundStart() {
+    void soundStart()
+    {
         const bool shipped = ResourceTable::contains("WORDS", "APPLE");
         struct WordSeam : RealSeam {
             QByteArray word;

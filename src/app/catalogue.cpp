@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/catalogue.h"
 
 #include "dialogs/correctanswerdialog.h"
@@ -26,8 +27,7 @@ template <class T> WindowEntry window()
 }
 
 // A lesson: its window, its main-menu button and label, the screen text of its title.
-template <class T>
-WindowEntry lesson(const char* menuButton, const char* menuLabel, int titleText)
+template <class T> WindowEntry lesson(const char* menuButton, const char* menuLabel, int titleText)
 {
     WindowEntry entry = window<T>();
     entry.menuButton = QLatin1String(menuButton);

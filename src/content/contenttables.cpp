@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/contenttables.h"
 
 #include "core/seam.h"
@@ -16,7 +17,8 @@ constexpr char16_t kCp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-qsizetype NextCrLf(QStringView text, qsizetype from) {
+qsizetype NextCrLf(QStringView text, qsizetype from)
+{
     qsizetype cr = text.indexOf(u'\r', from);
     while (cr >= 0 && (cr + 1 >= text.size() || text[cr + 1] != u'\n'))
         cr = text.indexOf(u'\r', cr + 1);
@@ -29,9 +31,12 @@ qsizetype NextCrLf(QStringView text, qsizetype from) {
 class LineReader {
 public:
     explicit LineReader(QStringView text)
-        : m_text(text), m_bar(text.indexOf(u'|')), m_crlf(NextCrLf(text, 0)) {}
+        : m_text(text), m_bar(text.indexOf(u'|')), m_crlf(NextCrLf(text, 0))
+    {
+    }
 
-    bool next(QStringView* line) {
+    bool next(QStringView* line)
+    {
         const qsizetype size = m_text.size();
         if (m_pos >= size)
             return false;
@@ -54,7 +59,8 @@ public:
     }
 
     // Skips up to `count` lines; false when the text ends first.
-    bool skip(qint64 count) {
+    bool skip(qint64 count)
+    {
         QStringView ignored;
         for (qint64 i = 0; i < count; ++i)
             if (!next(&ignored))
@@ -71,13 +77,15 @@ private:
     qsizetype m_crlf;
 };
 
-QString TableText(const QString& kind, ContentVariant variant) {
+QString TableText(const QString& kind, ContentVariant variant)
+{
     return content::TextFromAnsi(
         seam().resource(QStringLiteral("DATA"), ContentTableName(kind, variant)));
 }
 
 // Reads lines until one equals `key` exactly; false when none does.
-bool FindLine(LineReader& reader, const QString& key) {
+bool FindLine(LineReader& reader, const QString& key)
+{
     QStringView line;
     while (reader.next(&line))
         if (line == key)
@@ -85,15 +93,18 @@ bool FindLine(LineReader& reader, const QString& key) {
     return false;
 }
 
-bool IsDigit(QChar c) {
+bool IsDigit(QChar c)
+{
     return c >= u'0' && c <= u'9';
 }
 
-bool IsBlank(QChar c) {
+bool IsBlank(QChar c)
+{
     return c == u' ' || c == u'\t';
 }
 
-QStringView WithoutBlanks(QStringView line) {
+QStringView WithoutBlanks(QStringView line)
+{
     qsizetype begin = 0;
     qsizetype end = line.size();
     while (begin < end && IsBlank(line[begin]))
@@ -106,7 +117,8 @@ QStringView WithoutBlanks(QStringView line) {
 // Reads a decimal number (sign, digits, optional decimal point and digits) at the
 // start of `text`. Returns the number of characters it used, 0 when there is no
 // number; `value` gets the number rounded half to even.
-qsizetype LeadingNumber(QStringView text, double* value) {
+qsizetype LeadingNumber(QStringView text, double* value)
+{
     qsizetype i = 0;
     const qsizetype size = text.size();
     if (i < size && (text[i] == u'+' || text[i] == u'-'))
@@ -139,7 +151,8 @@ qsizetype LeadingNumber(QStringView text, double* value) {
     return end;
 }
 
-template <typename Int> bool FitsIn(double value) {
+template <typename Int> bool FitsIn(double value)
+{
     return value >= double(std::numeric_limits<Int>::min()) &&
            value <= double(std::numeric_limits<Int>::max());
 }
@@ -148,7 +161,8 @@ template <typename Int> bool FitsIn(double value) {
 
 namespace content {
 
-QString TextFromAnsi(const QByteArray& bytes) {
+QString TextFromAnsi(const QByteArray& bytes)
+{
     QString text = QString::fromLatin1(bytes);
     unsigned char high = 0;
     for (const char byte : bytes)
@@ -161,7 +175,8 @@ QString TextFromAnsi(const QByteArray& bytes) {
     return text;
 }
 
-bool CategoryCountParse(QStringView line, qint32* count) {
+bool CategoryCountParse(QStringView line, qint32* count)
+{
     const QStringView trimmed = WithoutBlanks(line);
     double value = 0;
     const qsizetype used = LeadingNumber(trimmed, &value);
@@ -171,7 +186,8 @@ bool CategoryCountParse(QStringView line, qint32* count) {
     return true;
 }
 
-qint32 LetterCountParse(QStringView line) {
+qint32 LetterCountParse(QStringView line)
+{
     qsizetype begin = 0;
     while (begin < line.size() && IsBlank(line[begin]))
         ++begin;
@@ -183,12 +199,14 @@ qint32 LetterCountParse(QStringView line) {
 
 } // namespace content
 
-QString ContentTableName(const QString& kind, ContentVariant variant) {
+QString ContentTableName(const QString& kind, ContentVariant variant)
+{
     const bool british = variant == ContentVariant::British;
     return (british ? QStringLiteral("ENG_") : QStringLiteral("US_")) + kind;
 }
 
-QStringList ContentTableLoad(const QString& kind, ContentVariant variant) {
+QStringList ContentTableLoad(const QString& kind, ContentVariant variant)
+{
     const QString text = TableText(kind, variant);
     QStringView line;
     qsizetype count = 0;
@@ -202,7 +220,8 @@ QStringList ContentTableLoad(const QString& kind, ContentVariant variant) {
 }
 
 CategoryWord CategoryWordRead(const QString& key, qint32 n, ContentVariant variant,
-                              qint32 heldCount) {
+                              qint32 heldCount)
+{
     CategoryWord result;
     const QString text = TableText(QLatin1String(kWordsTable), variant);
     LineReader reader(text);
@@ -223,7 +242,8 @@ CategoryWord CategoryWordRead(const QString& key, qint32 n, ContentVariant varia
     return result;
 }
 
-CategoryWords CategoryWordsList(const QString& key, qint32 count, ContentVariant variant) {
+CategoryWords CategoryWordsList(const QString& key, qint32 count, ContentVariant variant)
+{
     CategoryWords result;
     const QString text = TableText(QLatin1String(kWordsTable), variant);
     LineReader reader(text);
@@ -238,7 +258,8 @@ CategoryWords CategoryWordsList(const QString& key, qint32 count, ContentVariant
     return result;
 }
 
-LetterWord LetterWordRead(const QString& letter, qint32 n, ContentVariant variant) {
+LetterWord LetterWordRead(const QString& letter, qint32 n, ContentVariant variant)
+{
     LetterWord result;
     const QString text = TableText(QLatin1String(kLetterTable), variant);
     LineReader reader(text);
@@ -271,7 +292,8 @@ LetterWord LetterWordRead(const QString& letter, qint32 n, ContentVariant varian
     return result;
 }
 
-qint32 PictureWordCount(ContentVariant variant) {
+qint32 PictureWordCount(ContentVariant variant)
+{
     const QString text = TableText(QLatin1String(kPictureWordsTable), variant);
     LineReader reader(text);
     QStringView line;
@@ -281,7 +303,8 @@ qint32 PictureWordCount(ContentVariant variant) {
     return count;
 }
 
-PictureWord PictureWordRead(qint32 n, ContentVariant variant) {
+PictureWord PictureWordRead(qint32 n, ContentVariant variant)
+{
     PictureWord result;
     if (n < 1)
         return result;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/choices.h"
 
 #include "core/settingsstore.h"
@@ -13,7 +14,8 @@ const QString kHelpItem = QStringLiteral("HELP");
 
 QString wordOf(ContentVariant variant)
 {
-    return variant == ContentVariant::British ? QStringLiteral("ENGLISH") : QStringLiteral("AMERICAN");
+    return variant == ContentVariant::British ? QStringLiteral("ENGLISH")
+                                              : QStringLiteral("AMERICAN");
 }
 
 QString wordOf(HelpLanguage language)

@@ -1,17 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/resourcetable.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+
 #include <algorithm>
 
 namespace lxp::ResourceTable {
 namespace {
 
-// The build places every resource file at :/res/<TYPE>/<NAME>.<ext>. A name may
-// exist with more than one extension (a cursor as .cur and .png); the first in
-// this order wins, so lookups stay deterministic.
+// The build places every resource file at :/res/<TYPE>/<NAME>.<ext>. Should a name
+// ever exist with more than one extension, the first in this order wins, so lookups
+// stay deterministic.
 const QStringList kExtensionPreference = {"txt", "jpg", "wav", "bmp", "cur", "ico", "png", "gif"};
 
 QString keyOf(const QString& type, const QString& name)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/seam.h"
 
 #include "core/resourcetable.h"
@@ -7,6 +8,7 @@
 #include <QDesktopServices>
 #include <QSettings>
 #include <QUrl>
+
 #include <random>
 
 namespace lxp {

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
-#include <QString>
-#include <memory>
-
 #include <QSettings>
+#include <QString>
+
+#include <memory>
 
 namespace lxp {
 

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settingsstore.h"
 
 #include "core/seam.h"
 #include "core/version.h"
 
 #include <QSettings>
+
 #include <optional>
 
 namespace lxp {
@@ -36,7 +38,7 @@ QString SettingsStore::ProgramKey()
 }
 
 QString SettingsStore::StringLoad(const QString& Key, const QString& SubKey, const QString& Item,
-                                const QString& Default) const
+                                  const QString& Default) const
 {
     const auto group = groupOf(Key, SubKey);
     if (!group || Item.isEmpty())
@@ -55,7 +57,7 @@ QString SettingsStore::StringLoad(const QString& Key, const QString& SubKey, con
 }
 
 bool SettingsStore::StringSave(const QString& Key, const QString& SubKey, const QString& Item,
-                             const QString& data) const
+                               const QString& data) const
 {
     const auto group = groupOf(Key, SubKey);
     if (!group || Item.isEmpty())
@@ -71,7 +73,7 @@ bool SettingsStore::StringSave(const QString& Key, const QString& SubKey, const 
 }
 
 void SettingsStore::InternetLinkRun(const QString&, const QString& LinkType,
-                                  const QString& Address) const
+                                    const QString& Address) const
 {
     if (Address.isEmpty())
         return;

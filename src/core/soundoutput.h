@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
 #include <QByteArrayView>
+
 #include <chrono>
 #include <optional>
 

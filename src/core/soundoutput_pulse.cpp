@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound output through a PulseAudio-compatible sound server (PulseAudio itself, or
 // PipeWire's Pulse service on current desktops).
 //

@@ -1,12 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound output through the system's own WAV player: plays the image from memory,
 // synchronously, returns at once when the device is busy and never falls back to
 // the default system sound.
 
 #include "core/soundoutput.h"
 
-#include <windows.h>
-
 #include <mmsystem.h>
+#include <windows.h>
 
 namespace lxp {
 namespace {

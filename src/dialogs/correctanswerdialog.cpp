@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/correctanswerdialog.h"
 
 #include "ui/media.h"
@@ -12,7 +13,8 @@ QWidget* CorrectAnswerDialog::createScreen()
     headline(screen, "lblCORRECT", QStringLiteral("You are correct !"), 22, true);
     // The picture on the left of the card, the sentence beside it.
     m_picture = picture(screen, "imgPICTURE", 52, 86);
-    m_sentence = sentence(screen, "lblWordWas", QStringLiteral(" Word Was"), QRect(156, 72, 334, 96));
+    m_sentence =
+        sentence(screen, "lblWordWas", QStringLiteral(" Word Was"), QRect(156, 72, 334, 96));
     m_sentence->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     okButton(screen, 188);
     return screen;

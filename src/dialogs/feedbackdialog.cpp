@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/feedbackdialog.h"
 
 #include "core/screentexts.h"
@@ -51,7 +52,8 @@ QLabel* FeedbackDialog::headline(QWidget* screen, const char* name, const QStrin
                                  int pointSize, bool flashing)
 {
     QLabel* label = ScreenLabel(screen, name, text, kHeadlineBand,
-                                {.pointSize = qreal(pointSize), .bold = true,
+                                {.pointSize = qreal(pointSize),
+                                 .bold = true,
                                  .colour = QColor::fromRgba(kHeadlineWhite),
                                  .alignment = Qt::AlignCenter});
     if (!flashing)
@@ -70,8 +72,11 @@ QLabel* FeedbackDialog::sentence(QWidget* screen, const char* name, const QStrin
                                  const QRect& geometry)
 {
     return ScreenLabel(screen, name, text, geometry,
-                       {.pointSize = 14, .bold = true, .colour = kInk,
-                        .alignment = Qt::AlignCenter, .wordWrap = true});
+                       {.pointSize = 14,
+                        .bold = true,
+                        .colour = kInk,
+                        .alignment = Qt::AlignCenter,
+                        .wordWrap = true});
 }
 
 QLabel* FeedbackDialog::picture(QWidget* screen, const char* name, int left, int top)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ui/window.h"
@@ -6,6 +7,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
+
 #include <vector>
 
 namespace lxp {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/wronganswerdialog.h"
 
 #include "ui/media.h"
@@ -18,7 +19,8 @@ QWidget* WrongAnswerDialog::createScreen()
     headline(screen, "lblWRONG", QStringLiteral("Sorry that is wrong"), 20, false);
     m_picture = picture(screen, "imgPICTURE", (kWidth - kPictureWidth) / 2, kPictureTop);
     m_pictureA = picture(screen, "imgPICTUREA", kSidePictureInset, kPictureTop);
-    m_pictureB = picture(screen, "imgPICTUREB", kWidth - kSidePictureInset - kPictureWidth, kPictureTop);
+    m_pictureB =
+        picture(screen, "imgPICTUREB", kWidth - kSidePictureInset - kPictureWidth, kPictureTop);
     m_pictureA->hide();
     m_pictureB->hide();
     m_sentence = sentence(screen, "lblWordWasfrmMSGWRONG", QStringLiteral(" Word was"),

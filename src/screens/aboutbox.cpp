@@ -1,20 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/aboutbox.h"
-#include "ui/screenlabel.h"
 
-#include "ui/handcursor.h"
-#include "ui/picturebutton.h"
-#include "core/settingsstore.h"
-#include "screens/mainwindow.h"
-#include "ui/media.h"
 #include "core/screentexts.h"
 #include "core/seam.h"
+#include "core/settingsstore.h"
 #include "core/version.h"
+#include "screens/mainwindow.h"
+#include "ui/handcursor.h"
+#include "ui/media.h"
+#include "ui/picturebutton.h"
+#include "ui/screenlabel.h"
 
 #include <QDialog>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPixmap>
+
 #include <algorithm>
 #include <functional>
 
@@ -39,11 +41,14 @@ constexpr int kSmallestCreditPointSize = 8;
 const QColor kLinkInk(0x1A, 0x5F, 0xB4);
 
 QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                  int pointSize, bool bold = false) {
-    return ScreenLabel(parent, name, text, geometry, {.pointSize = qreal(pointSize), .bold = bold, .colour = kInk});
+                  int pointSize, bool bold = false)
+{
+    return ScreenLabel(parent, name, text, geometry,
+                       {.pointSize = qreal(pointSize), .bold = bold, .colour = kInk});
 }
 
-QFrame* decoration(QWidget* parent, const char* name, const QRect& geometry, const QString& style) {
+QFrame* decoration(QWidget* parent, const char* name, const QRect& geometry, const QString& style)
+{
     auto* shape = new QFrame(parent);
     shape->setObjectName(QLatin1String(name));
     shape->setGeometry(geometry);
@@ -57,12 +62,14 @@ QFrame* decoration(QWidget* parent, const char* name, const QRect& geometry, con
 class ClickWatch : public QObject {
 public:
     ClickWatch(QWidget* target, std::function<void()> onClick)
-        : QObject(target), m_onClick(std::move(onClick)) {
+        : QObject(target), m_onClick(std::move(onClick))
+    {
         target->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
         const auto* widget = qobject_cast<QWidget*>(watched);
         if (!widget || (event->type() != QEvent::MouseButtonPress &&
                         event->type() != QEvent::MouseButtonRelease))
@@ -84,7 +91,8 @@ private:
 // A number given as decimal text, shown with exactly two decimals, rounded half away
 // from zero on its decimal digits (so "2.515" gives "2.52", which binary floating
 // point would round down).
-QString twoDecimals(const QString& number) {
+QString twoDecimals(const QString& number)
+{
     const qsizetype point = number.indexOf(QLatin1Char('.'));
     QString whole = point < 0 ? number : number.left(point);
     QString fraction = point < 0 ? QString() : number.mid(point + 1);
@@ -107,7 +115,8 @@ QString twoDecimals(const QString& number) {
 
 } // namespace
 
-QList<CreditSource> CreditSources() {
+QList<CreditSource> CreditSources()
+{
     QList<CreditSource> sources = CreditRecords();
     const auto rank = [](const CreditSource& source) {
         if (source.ownWork)
@@ -121,7 +130,8 @@ QList<CreditSource> CreditSources() {
     return sources;
 }
 
-QStringList CreditLabelTexts(const QList<CreditSource>& sources, int labels) {
+QStringList CreditLabelTexts(const QList<CreditSource>& sources, int labels)
+{
     QStringList texts;
     QString ownWork;
     for (const CreditSource& source : sources) {
@@ -135,7 +145,8 @@ QStringList CreditLabelTexts(const QList<CreditSource>& sources, int labels) {
     return texts.mid(0, labels);
 }
 
-QString VersionText(int major, int minor, int revision) {
+QString VersionText(int major, int minor, int revision)
+{
     const QString joined = (QString::number(major) + QLatin1Char('.') + QString::number(minor) +
                             QString::number(revision))
                                .trimmed();
@@ -144,7 +155,8 @@ QString VersionText(int major, int minor, int revision) {
 
 AboutBox::AboutBox() : Window(QLatin1String(kName), Kind::Dialog) {}
 
-QWidget* AboutBox::createScreen() {
+QWidget* AboutBox::createScreen()
+{
     auto* screen = new QDialog;
     screen->setWindowTitle(QStringLiteral("About"));
     screen->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -222,7 +234,8 @@ QWidget* AboutBox::createScreen() {
     return screen;
 }
 
-void AboutBox::onLoad() {
+void AboutBox::onLoad()
+{
     if (m_lblTHANKYOU)
         m_lblTHANKYOU->setText(QLatin1String(kThanks));
     m_strEMAIL = QLatin1String(kSupportAddress);
@@ -238,16 +251,19 @@ void AboutBox::onLoad() {
         FormPictureLoad(QStringLiteral("main"), QStringLiteral("DIALOG"), *screen());
 }
 
-QString AboutBox::windowHandle() const {
+QString AboutBox::windowHandle() const
+{
     return screen() ? QString::number(screen()->effectiveWinId()) : QString();
 }
 
-void AboutBox::WebPageOpen() {
+void AboutBox::WebPageOpen()
+{
     SettingsStore().InternetLinkRun(windowHandle(), QStringLiteral("http://"),
-                               QLatin1String(kWebAddress));
+                                    QLatin1String(kWebAddress));
 }
 
-void AboutBox::SupportMailWrite() {
+void AboutBox::SupportMailWrite()
+{
     SettingsStore().InternetLinkRun(windowHandle(), QStringLiteral("mailto:"), m_strEMAIL);
 }
 

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/languagewindow.h"
-#include "ui/screenlabel.h"
 
-#include "ui/picturebutton.h"
-#include "screens/mainmenu.h"
-#include "ui/media.h"
 #include "core/screentexts.h"
 #include "core/seam.h"
 #include "core/sharedstate.h"
+#include "screens/mainmenu.h"
+#include "ui/media.h"
+#include "ui/picturebutton.h"
+#include "ui/screenlabel.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -26,11 +27,13 @@ constexpr int kUpperOptionsTop = 74;
 constexpr int kLowerOptionsTop = 304;
 constexpr int kOptionTitleWidth = 200;
 
-
 QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                  int pointSize, const QColor& colour) {
+                  int pointSize, const QColor& colour)
+{
     return ScreenLabel(parent, name, text, geometry,
-                       {.pointSize = qreal(pointSize), .bold = true, .colour = colour,
+                       {.pointSize = qreal(pointSize),
+                        .bold = true,
+                        .colour = colour,
                         .alignment = Qt::AlignCenter});
 }
 
@@ -38,7 +41,8 @@ QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const 
 
 LanguageWindow::LanguageWindow() : Window(QLatin1String(kName), Kind::Dialog) {}
 
-QWidget* LanguageWindow::createScreen() {
+QWidget* LanguageWindow::createScreen()
+{
     auto* screen = new QDialog;
     screen->setWindowTitle(QStringLiteral("Languages"));
     screen->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -126,7 +130,8 @@ QWidget* LanguageWindow::createScreen() {
     return screen;
 }
 
-void LanguageWindow::onLoad() {
+void LanguageWindow::onLoad()
+{
     m_answered = false;
     if (screen())
         FormPictureLoad(QStringLiteral("LANGUAGE"), QStringLiteral("DIALOG"), *screen());
@@ -162,25 +167,29 @@ void LanguageWindow::onLoad() {
     HelpLanguageChoose(state.helpLanguage);
 }
 
-void LanguageWindow::onClose() {
+void LanguageWindow::onClose()
+{
     // Closed by its close box or Escape: as good as Cancel, so that a choice made
     // here never takes effect unconfirmed.
     if (!m_answered)
         ChoicesRestore();
 }
 
-void LanguageWindow::LanguageChoose(ContentVariant variant) {
+void LanguageWindow::LanguageChoose(ContentVariant variant)
+{
     markerPlace(m_shpLANGSEL, variant == ContentVariant::British ? m_btnpENGLISH : m_btnpAMERICAN);
     shared().contentVariant = variant;
 }
 
-void LanguageWindow::HelpLanguageChoose(HelpLanguage language) {
+void LanguageWindow::HelpLanguageChoose(HelpLanguage language)
+{
     markerPlace(m_shpHELPSEL, language == HelpLanguage::Korean ? m_btnpKOREAN : m_btnpENGHELP);
     HelpTextsSet();
     shared().helpLanguage = language;
 }
 
-void LanguageWindow::markerPlace(QFrame* marker, PictureButton* button) {
+void LanguageWindow::markerPlace(QFrame* marker, PictureButton* button)
+{
     if (!marker || !button)
         return;
     marker->move(button->pos() - QPoint(kMarkerOffset, kMarkerOffset));
@@ -189,7 +198,8 @@ void LanguageWindow::markerPlace(QFrame* marker, PictureButton* button) {
 }
 
 // The texts come from the stored help language, so they change only after OK.
-void LanguageWindow::HelpTextsSet() {
+void LanguageWindow::HelpTextsSet()
+{
     if (m_btnpOK)
         m_btnpOK->setCaption(ScreenTextLoad(24));
     if (m_btnpCANCEL)
@@ -208,7 +218,8 @@ void LanguageWindow::HelpTextsSet() {
         m_lblENGLISHTYPE->setToolTip(ScreenTextLoad(45));
 }
 
-void LanguageWindow::Confirm() {
+void LanguageWindow::Confirm()
+{
     m_answered = true;
     const SharedState& state = shared();
     Choices{state.contentVariant, state.helpLanguage}.Save();
@@ -220,7 +231,8 @@ void LanguageWindow::Confirm() {
     }
 }
 
-void LanguageWindow::Cancel() {
+void LanguageWindow::Cancel()
+{
     m_answered = true;
     ChoicesRestore();
     close();
@@ -228,7 +240,8 @@ void LanguageWindow::Cancel() {
         menu->show();
 }
 
-void LanguageWindow::ChoicesRestore() {
+void LanguageWindow::ChoicesRestore()
+{
     SharedState& state = shared();
     state.helpLanguage = m_kept.helpLanguage;
     HelpLanguageApply(m_kept.helpLanguage);

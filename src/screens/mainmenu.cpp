@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/mainmenu.h"
-#include "ui/screenlabel.h"
 
-#include "screens/mainwindow.h"
-#include "ui/picturebutton.h"
-#include "ui/media.h"
 #include "core/screentexts.h"
 #include "core/seam.h"
+#include "screens/mainwindow.h"
+#include "ui/media.h"
+#include "ui/picturebutton.h"
+#include "ui/screenlabel.h"
 
 #include <QFrame>
 #include <QPixmap>
@@ -26,7 +27,8 @@ constexpr int kTitleGap = 4;
 // The wide buttons stand on the sandy bank.
 constexpr int kBankButtonsTop = 492;
 
-QFrame* decoration(QWidget* parent, const char* name, const QRect& geometry, const QString& style) {
+QFrame* decoration(QWidget* parent, const char* name, const QRect& geometry, const QString& style)
+{
     auto* shape = new QFrame(parent);
     shape->setObjectName(QLatin1String(name));
     shape->setGeometry(geometry);
@@ -39,7 +41,8 @@ QFrame* decoration(QWidget* parent, const char* name, const QRect& geometry, con
 
 MainMenu::MainMenu() : Window(QLatin1String(kName), Kind::Child) {}
 
-QWidget* MainMenu::createScreen() {
+QWidget* MainMenu::createScreen()
+{
     auto* screen = new QWidget;
     screen->setFixedSize(MainWindow::kClientWidth, MainWindow::kClientHeight);
 
@@ -63,9 +66,12 @@ QWidget* MainMenu::createScreen() {
         const QPoint place = places[m_lessons.size()];
         auto* button = new PictureButton(screen);
         button->setObjectName(entry.menuButton);
-        button->setProperty("PictureNormal", PictureFromResource(kPictures, entry.menuButton + "_NORMAL"));
-        button->setProperty("PictureHLight", PictureFromResource(kPictures, entry.menuButton + "_HL"));
-        button->setProperty("PicturePressed", PictureFromResource(kPictures, entry.menuButton + "_PRESSED"));
+        button->setProperty("PictureNormal",
+                            PictureFromResource(kPictures, entry.menuButton + "_NORMAL"));
+        button->setProperty("PictureHLight",
+                            PictureFromResource(kPictures, entry.menuButton + "_HL"));
+        button->setProperty("PicturePressed",
+                            PictureFromResource(kPictures, entry.menuButton + "_PRESSED"));
         button->move(place);
 
         QLabel* label = ScreenLabel(
@@ -75,7 +81,8 @@ QWidget* MainMenu::createScreen() {
             {.bold = true, .colour = QColor::fromRgba(kTitleColour), .alignment = Qt::AlignCenter});
 
         m_lessons.push_back({button, label, entry.name, entry.titleText});
-        connect(button, &PictureButton::Click, this, [this, window = entry.name] { LessonOpen(window); });
+        connect(button, &PictureButton::Click, this,
+                [this, window = entry.name] { LessonOpen(window); });
         connect(button, &PictureButton::MouseOut, this,
                 [this, button = QPointer<PictureButton>(button), label = QPointer<QLabel>(label)] {
                     LessonHover(button, label);
@@ -83,7 +90,8 @@ QWidget* MainMenu::createScreen() {
     }
 
     const int bankGap = 30;
-    const int bankLeft = (MainWindow::kClientWidth - 3 * PictureButton::kDesignWidth - 2 * bankGap) / 2;
+    const int bankLeft =
+        (MainWindow::kClientWidth - 3 * PictureButton::kDesignWidth - 2 * bankGap) / 2;
     const auto bankButton = [&](const char* name, int slot) {
         auto* button = new PictureButton(screen);
         button->setObjectName(QLatin1String(name));
@@ -109,16 +117,19 @@ QWidget* MainMenu::createScreen() {
     return screen;
 }
 
-void MainMenu::onLoad() {
+void MainMenu::onLoad()
+{
     if (screen())
         FormPictureLoad(QStringLiteral("MAIN"), QStringLiteral("DIALOG"), *screen());
-    for (PictureButton* button : {m_closeButton.data(), m_aboutButton.data(), m_languageButton.data()})
+    for (PictureButton* button :
+         {m_closeButton.data(), m_aboutButton.data(), m_languageButton.data()})
         if (button)
             ButtonPicturesLoad(*button, QStringLiteral("BTN"));
     RefreshText();
 }
 
-void MainMenu::RefreshText() {
+void MainMenu::RefreshText()
+{
     for (const Lesson& lesson : m_lessons) {
         if (lesson.label)
             lesson.label->setText(ScreenTextLoad(lesson.titleText));
@@ -136,7 +147,8 @@ void MainMenu::RefreshText() {
     captionAndTip(m_languageButton, 43);
 }
 
-void MainMenu::LessonOpen(const QString& window) {
+void MainMenu::LessonOpen(const QString& window)
+{
     // A lesson that cannot be made leaves the menu where it is, rather than an empty
     // frame with no way back.
     Window* lesson = windows().get(window);
@@ -146,7 +158,8 @@ void MainMenu::LessonOpen(const QString& window) {
     lesson->show();
 }
 
-void MainMenu::LessonHover(PictureButton* button, QLabel* label) {
+void MainMenu::LessonHover(PictureButton* button, QLabel* label)
+{
     if (!button || !label)
         return;
     if (button->mousePosnOnOut()) {

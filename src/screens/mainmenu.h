@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ui/window.h"
 
 #include <QLabel>
 #include <QPointer>
+
 #include <vector>
 
 namespace lxp {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/mainwindow.h"
 
 #include "core/resourcetable.h"
@@ -17,13 +18,14 @@ QIcon programIcon()
     QIcon icon;
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         QPixmap pixmap;
-        if (pixmap.loadFromData(seam().resource(QStringLiteral("ICON"),
-                                                QStringLiteral("LEXIPOND_%1").arg(size))))
+        if (pixmap.loadFromData(
+                seam().resource(QStringLiteral("ICON"), QStringLiteral("LEXIPOND_%1").arg(size))))
             icon.addPixmap(pixmap);
     }
     if (icon.isNull()) {
         QPixmap pixmap;
-        if (pixmap.loadFromData(seam().resource(QStringLiteral("ICON"), QStringLiteral("LEXIPOND"))))
+        if (pixmap.loadFromData(
+                seam().resource(QStringLiteral("ICON"), QStringLiteral("LEXIPOND"))))
             icon.addPixmap(pixmap);
     }
     return icon;
@@ -60,7 +62,8 @@ Window* MainWindow::OpenChild() const
         auto* widget = qobject_cast<QWidget*>(child);
         if (!widget || widget->isWindow())
             continue;
-        if (Window* window = windows().find(widget->objectName()); window && window->screen() == widget)
+        if (Window* window = windows().find(widget->objectName());
+            window && window->screen() == widget)
             return window;
     }
     return nullptr;
@@ -82,7 +85,8 @@ void MainWindow::onClose()
     m_shuttingDown = true;
     // Every other window, in the catalogue's order.
     for (const WindowEntry& entry : windows().entries()) {
-        if (Window* window = windows().find(entry.name); window && window != this && window->isOpen())
+        if (Window* window = windows().find(entry.name);
+            window && window != this && window->isOpen())
             window->close();
     }
     m_shuttingDown = false;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/handcursor.h"
 
 #include "core/seam.h"
@@ -25,7 +26,8 @@ std::optional<QPoint> CursorHotSpot(const QByteArray& curFile)
 {
     if (curFile.size() < kDirectoryHeaderSize + kDirectoryEntrySize)
         return std::nullopt;
-    if (readWord(curFile, 0) != 0 || readWord(curFile, 2) != kCursorType || readWord(curFile, 4) < 1)
+    if (readWord(curFile, 0) != 0 || readWord(curFile, 2) != kCursorType ||
+        readWord(curFile, 4) < 1)
         return std::nullopt;
     const int entry = kDirectoryHeaderSize;
     return QPoint(readWord(curFile, entry + 4), readWord(curFile, entry + 6));

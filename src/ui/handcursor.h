@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
 #include <QCursor>
 #include <QPoint>
+
 #include <optional>
 
 namespace lxp {

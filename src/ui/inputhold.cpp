@@ -1,13 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/inputhold.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPointingDevice>
 #include <QWheelEvent>
-#include <QPointer>
 #include <QWidget>
 #include <QWindow>
+
 #include <algorithm>
 #include <deque>
 #include <functional>
@@ -45,17 +47,18 @@ std::function<std::unique_ptr<QEvent>()> copyOf(const QEvent& event)
         return [type = mouse.type(), local = mouse.position(), scene = mouse.scenePosition(),
                 global = mouse.globalPosition(), button = mouse.button(), buttons = mouse.buttons(),
                 modifiers = mouse.modifiers(), device = QPointer(mouse.pointingDevice())] {
-            return std::make_unique<QMouseEvent>(type, local, scene, global, button, buttons, modifiers,
-                                                 device ? device.data() : QPointingDevice::primaryPointingDevice());
+            return std::make_unique<QMouseEvent>(
+                type, local, scene, global, button, buttons, modifiers,
+                device ? device.data() : QPointingDevice::primaryPointingDevice());
         };
     }
     case QEvent::Wheel: {
         const auto& wheel = static_cast<const QWheelEvent&>(event);
-        return [local = wheel.position(), global = wheel.globalPosition(), pixels = wheel.pixelDelta(),
-                angle = wheel.angleDelta(), buttons = wheel.buttons(), modifiers = wheel.modifiers(),
-                phase = wheel.phase(), inverted = wheel.inverted()] {
-            return std::make_unique<QWheelEvent>(local, global, pixels, angle, buttons, modifiers, phase,
-                                                 inverted);
+        return [local = wheel.position(), global = wheel.globalPosition(),
+                pixels = wheel.pixelDelta(), angle = wheel.angleDelta(), buttons = wheel.buttons(),
+                modifiers = wheel.modifiers(), phase = wheel.phase(), inverted = wheel.inverted()] {
+            return std::make_unique<QWheelEvent>(local, global, pixels, angle, buttons, modifiers,
+                                                 phase, inverted);
         };
     }
     default: {

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/media.h"
 
-#include "ui/inputhold.h"
 #include "core/seam.h"
+#include "ui/inputhold.h"
 
 #include <QBrush>
 #include <QCoreApplication>

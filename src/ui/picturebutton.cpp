@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/picturebutton.h"
 
-#include "ui/tooltipwindow.h"
 #include "ui/handcursor.h"
 #include "ui/pointerpos.h"
+#include "ui/tooltipwindow.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -87,7 +88,8 @@ PictureButton::PictureButton(QWidget* parent) : QWidget(parent)
     m_lblWords->setTextFormat(Qt::PlainText);
     m_lblWords->setAlignment(Qt::AlignCenter);
     QPalette palette = m_lblWords->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(group, QPalette::WindowText, kCaptionColour);
     m_lblWords->setPalette(palette);
 
@@ -456,8 +458,7 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event)
     const QPointF pos = event->position();
     const float x = float(pos.x());
     const float y = float(pos.y());
-    const bool click =
-        button == kLeft && m_leftPressed && !m_doubleClickPress && isInside(x, y);
+    const bool click = button == kLeft && m_leftPressed && !m_doubleClickPress && isInside(x, y);
     if (button == kLeft) {
         m_leftPressed = false;
         m_doubleClickPress = false;

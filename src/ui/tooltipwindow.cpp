@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tooltipwindow.h"
 
 #include "ui/pointerpos.h"
@@ -89,7 +90,8 @@ namespace {
 bool g_buttonMade = false;
 } // namespace
 
-TooltipWindow::TooltipWindow() : Window(QLatin1String(kName), Kind::Popup), m_closeAllowed(g_buttonMade)
+TooltipWindow::TooltipWindow()
+    : Window(QLatin1String(kName), Kind::Popup), m_closeAllowed(g_buttonMade)
 {
 }
 
@@ -241,8 +243,8 @@ void TooltipWindow::placeTip()
     if (!surface || !m_lblTip)
         return;
     const QPoint pointer = PointerPos();
-    QRect place(pointer.x() + kOffsetX, pointer.y() + kOffsetY,
-                m_lblTip->width() + 2 * m_margin, m_lblTip->height() + 2 * m_margin);
+    QRect place(pointer.x() + kOffsetX, pointer.y() + kOffsetY, m_lblTip->width() + 2 * m_margin,
+                m_lblTip->height() + 2 * m_margin);
     // Near the right or bottom edge of the screen the tip is pulled back so that it
     // ends at the edge. This holds for every placement, also the ones the watcher makes
     // while the tip waits to show.
@@ -287,7 +289,8 @@ void TooltipWindow::watchPointer()
     // The right and bottom edges of the button count as inside.
     const bool inside = !button.isNull() && pointer.x() >= button.left() &&
                         pointer.x() <= button.left() + button.width() &&
-                        pointer.y() >= button.top() && pointer.y() <= button.top() + button.height();
+                        pointer.y() >= button.top() &&
+                        pointer.y() <= button.top() + button.height();
     if (!inside)
         close();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window.h"
 
 #include "core/log.h"
@@ -7,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEventLoop>
+
 #include <algorithm>
 #include <optional>
 
@@ -42,12 +44,14 @@ void Window::open()
     screen->setObjectName(m_name);
     screen->installEventFilter(this);
     if (m_kind == Kind::Child) {
-        if (Window* frame = windows().find(QLatin1String(kMainWindowName)); frame && frame->screen()) {
+        if (Window* frame = windows().find(QLatin1String(kMainWindowName));
+            frame && frame->screen()) {
             screen->setParent(frame->screen());
             screen->setGeometry(frame->screen()->rect());
         }
     } else if (m_kind == Kind::Dialog) {
-        if (Window* frame = windows().find(QLatin1String(kMainWindowName)); frame && frame->screen())
+        if (Window* frame = windows().find(QLatin1String(kMainWindowName));
+            frame && frame->screen())
             screen->setParent(frame->screen(), screen->windowFlags() | Qt::Dialog);
     }
     qCDebug(lxpLog) << "opened" << m_name;

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+
 #include <functional>
 #include <map>
 #include <memory>

@@ -1,5 +1,6 @@
-#include "core/screentexts.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/catalogue.h"
+#include "core/screentexts.h"
 #include "support/screensteps.h"
 
 #include <QFile>
@@ -13,14 +14,17 @@ namespace {
 // brings the menu back when it closes, as every lesson does.
 class NotingWindow : public Window {
 public:
-    NotingWindow(const QString& name, Kind kind, QStringList* log) : Window(name, kind), m_log(log) {}
+    NotingWindow(const QString& name, Kind kind, QStringList* log) : Window(name, kind), m_log(log)
+    {
+    }
     int loads = 0;
 
 protected:
     QWidget* createScreen() override { return new QWidget; }
     void onLoad() override { ++loads; }
     void onCloseRequest(bool&) override { m_log->append("close " + name()); }
-    void onClose() override {
+    void onClose() override
+    {
         if (Window* menu = windows().get("frmMAINMENU"); menu && kind() == Kind::Child)
             menu->show();
     }
@@ -29,7 +33,8 @@ private:
     QStringList* m_log;
 };
 
-QByteArray fileBytes(const QString& path) {
+QByteArray fileBytes(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -42,7 +47,8 @@ class TestStartUp : public QObject {
     QStringList log;
 
     // The windows the main window closes at the end, in the catalogue's order.
-    static QStringList closedAtTheEnd() {
+    static QStringList closedAtTheEnd()
+    {
         QStringList names;
         for (const WindowEntry& entry : windows().entries())
             if (entry.name != "mdiPROGMAIN" && entry.name != "frmMAINMENU")
@@ -51,12 +57,15 @@ class TestStartUp : public QObject {
     }
 
     // Every window but the frame and the menu replaced by one that notes its close.
-    void defineNotingWindows() {
+    void defineNotingWindows()
+    {
         for (const QString& name : closedAtTheEnd()) {
             const auto kind = name == "frmLESSPAIR" ? Window::Kind::Child : Window::Kind::Dialog;
             WindowEntry entry;
             entry.name = name;
-            entry.factory = [this, name, kind] { return std::make_unique<NotingWindow>(name, kind, &log); };
+            entry.factory = [this, name, kind] {
+                return std::make_unique<NotingWindow>(name, kind, &log);
+            };
             windows().define(entry);
         }
     }
@@ -67,16 +76,20 @@ private slots:
 
     // The stored choices are in force from the start; with none, American English and
     // English texts; an unknown help language reads as English. Reading stores nothing.
-    void startUp_data() {
+    void startUp_data()
+    {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("help");
         QTest::addColumn<bool>("british");
         QTest::addColumn<bool>("korean");
         QTest::newRow("nothing stored") << QString() << QString() << false << false;
-        QTest::newRow("British, Korean") << "ENGLISH" << "KOREAN" << true << true;
-        QTest::newRow("unknown help language") << "ENGLISH" << "FRENCH" << true << false;
+        QTest::newRow("British, Korean") << "ENGLISH"
+                                         << "KOREAN" << true << true;
+        QTest::newRow("unknown help language") << "ENGLISH"
+                                               << "FRENCH" << true << false;
     }
-    void startUp() {
+    void startUp()
+    {
         QFETCH(QString, language);
         QFETCH(QString, help);
         QFETCH(bool, british);
@@ -94,7 +107,8 @@ private slots:
 
     // Closing the main window closes the open lesson by its own close step, then every
     // other open window in the catalogue's order, and stores nothing.
-    void shutdownClosesTheOpenWindowsInOrderAndStoresNothing() {
+    void shutdownClosesTheOpenWindowsInOrderAndStoresNothing()
+    {
         StartedProgram program("ENGLISH", "KOREAN");
         const QByteArray settingsBefore = fileBytes(program.seam.settingsPath);
         // Windows the start-up made already (the tooltip window) close without a note.
@@ -120,7 +134,8 @@ private slots:
 
     // A window is made once: closing drops its screen but keeps its fields, and the
     // next showing loads it again.
-    void aWindowKeepsItsFieldsAndLoadsAgain() {
+    void aWindowKeepsItsFieldsAndLoadsAgain()
+    {
         TestSeam seam;
         ProgramWindowsDefine(windows());
         defineNotingWindows();

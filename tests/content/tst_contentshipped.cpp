@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Guards the six content tables that ship inside the program: their text form, their
 // blocks and counts, the sentences fixed word for word, the relation between the
 // British and American versions and between the tables, and the words' resource names.
@@ -93,18 +94,21 @@ const char* const kSharedForms =
     "colourful flavour flavours noise rise rises wise promise surprise exercise raise praise "
     "cruise tortoise tortoises paradise";
 
-QStringList Split(const char* text, const char* separator) {
+QStringList Split(const char* text, const char* separator)
+{
     return QString::fromLatin1(text).split(QLatin1String(separator));
 }
 
-QStringList Lines(const QString& table) {
+QStringList Lines(const QString& table)
+{
     const QByteArray bytes = seam().resource(QStringLiteral("DATA"), table);
     return QString::fromLatin1(bytes.chopped(bytes.endsWith("\r\n") ? 2 : 0)).split("\r\n");
 }
 
 // Key and items (`size` lines each) of each block; nothing when a count line is not a
 // number or a block is cut short.
-QList<std::pair<QString, QList<QStringList>>> Blocks(const QString& table, int size) {
+QList<std::pair<QString, QList<QStringList>>> Blocks(const QString& table, int size)
+{
     const QStringList lines = Lines(table);
     QList<std::pair<QString, QList<QStringList>>> blocks;
     for (int i = 0; i < lines.size();) {
@@ -120,7 +124,8 @@ QList<std::pair<QString, QList<QStringList>>> Blocks(const QString& table, int s
 }
 
 // The entries (name and three sentences) of a letter table.
-QList<QStringList> Entries(const QString& table) {
+QList<QStringList> Entries(const QString& table)
+{
     QList<QStringList> entries;
     for (const auto& block : Blocks(table, 4))
         entries += block.second;
@@ -128,7 +133,8 @@ QList<QStringList> Entries(const QString& table) {
 }
 
 // The first line of every item: a category table's words (size 1), a letter table's names.
-QStringList Names(const QString& table, int size) {
+QStringList Names(const QString& table, int size)
+{
     QStringList names;
     for (const auto& block : Blocks(table, size))
         for (const QStringList& item : block.second)
@@ -136,7 +142,8 @@ QStringList Names(const QString& table, int size) {
     return names;
 }
 
-void VariantRows() {
+void VariantRows()
+{
     QTest::addColumn<QString>("variant");
     QTest::newRow("British") << QStringLiteral("ENG_");
     QTest::newRow("American") << QStringLiteral("US_");
@@ -148,7 +155,8 @@ class TestContentShipped : public QObject {
     Q_OBJECT
 
 private slots:
-    void textForm_data() {
+    void textForm_data()
+    {
         QTest::addColumn<QString>("table");
         for (const char* kind : {"WRDS", "INF", "PICANDWORDS"})
             for (const char* variant : {"ENG_", "US_"})
@@ -156,7 +164,8 @@ private slots:
     }
     // ASCII, CR LF after every line, no "|", no empty or padded line, short lines and
     // small tables.
-    void textForm() {
+    void textForm()
+    {
         QFETCH(QString, table);
         const QByteArray bytes = seam().resource(QStringLiteral("DATA"), table);
         QVERIFY(!bytes.isEmpty() && bytes.size() < 17000 && bytes.endsWith("\r\n"));
@@ -170,7 +179,8 @@ private slots:
     void categoryTables_data() { VariantRows(); }
     // The ten blocks: key, count and words in order; the American blocks hold the
     // exchanged words (and "Ping Pong"), sorted.
-    void categoryTables() {
+    void categoryTables()
+    {
         QFETCH(QString, variant);
         QStringList expected;
         for (const QString& block : Split(kBritishCategories, "\n")) {
@@ -190,7 +200,8 @@ private slots:
     // 26 blocks A to Z: the category words but "Coast" and "Trumpet", each word after the
     // first capitalised but "and" ("Ice cream", "X ray" and "Water Melon" apart), sorted by
     // name with blanks ignored.
-    void letterTables() {
+    void letterTables()
+    {
         QFETCH(QString, variant);
         QStringList expected;
         for (const QString& word : Names(variant + "WRDS", 1)) {
@@ -219,7 +230,8 @@ private slots:
     }
 
     // The entries whose texts are fixed, word for word.
-    void fixedSentences() {
+    void fixedSentences()
+    {
         for (const QString& line : Split(kFixedEntries, "\n")) {
             const QStringList fixed = line.split(u'|');
             QVERIFY2(Entries(fixed[0]).contains(fixed.mid(1)), qPrintable(line));
@@ -228,7 +240,8 @@ private slots:
 
     // The American letter table is the British one with the colour and flavour
     // spellings changed, apart from the six entries that are exchanged.
-    void americanLettersFollowBritish() {
+    void americanLettersFollowBritish()
+    {
         QList<QStringList> expected;
         for (QStringList entry : Entries("ENG_INF")) {
             for (QString& line : entry)
@@ -249,7 +262,8 @@ private slots:
     void britishOnlyWords_data() { VariantRows(); }
     // Outside the exchanged entries, no sentence uses a word spelled or said differently
     // in American English.
-    void britishOnlyWords() {
+    void britishOnlyWords()
+    {
         QFETCH(QString, variant);
         const QStringList britishOnly = Split(kBritishOnlyWords, " ");
         const QStringList sharedForms = Split(kSharedForms, " ");
@@ -270,7 +284,8 @@ private slots:
     void pictureWordLists_data() { VariantRows(); }
     // The entry names of the same version with "Ice Cream" capitalised, and in the
     // British list "Zucchini" last in place of "Courgette".
-    void pictureWordLists() {
+    void pictureWordLists()
+    {
         QFETCH(QString, variant);
         QStringList expected = Names(variant + "INF", 4);
         expected.replace(expected.indexOf("Ice cream"), "Ice Cream");
@@ -283,7 +298,8 @@ private slots:
 
     // Every word of the six tables has a resource name: 165 in all, the category words
     // cover all others.
-    void wordsMapToTheResourceNames() {
+    void wordsMapToTheResourceNames()
+    {
         QSet<QString> categories, others;
         for (const QString variant : {"ENG_", "US_"}) {
             for (const QString& word : Names(variant + "WRDS", 1))

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The content queries: on the shipped tables for the cases the lessons rely on, and
 // on injected tables for every way a table can be broken. In an injected table "/"
 // stands for CR LF; an empty one is a missing table.
@@ -36,13 +37,15 @@ struct LetterRow {
 };
 
 // "ENGLISH" is the British variant, anything else the American one.
-ContentVariant variantOf(Text language) {
+ContentVariant variantOf(Text language)
+{
     return QLatin1String(language) == QLatin1String("ENGLISH") ? ContentVariant::British
                                                                : ContentVariant::American;
 }
 constexpr ContentVariant kAmerican = ContentVariant::American;
 
-template <typename... T> void Row(const char* name, const T&... values) {
+template <typename... T> void Row(const char* name, const T&... values)
+{
     (QTest::newRow(name) << ... << values);
 }
 
@@ -56,12 +59,11 @@ class TestContentTables : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        m_seam = std::make_unique<TestSeam>();
-    }
+    void init() { m_seam = std::make_unique<TestSeam>(); }
     void cleanup() { m_seam.reset(); }
 
-    void categoryWordRead_data() {
+    void categoryWordRead_data()
+    {
         QTest::addColumn<CategoryRow>("row");
         Row("empty variant", CategoryRow{"", "VEGETABLES", 1, 15, "Broccoli"});
         Row("last word", CategoryRow{"AMERICAN", "VEGETABLES", 15, 15, "Zucchini"});
@@ -80,10 +82,12 @@ private slots:
     // Found flag, count and word. Every
     // line takes part in the key search; a count line that is not a 16-bit integer
     // leaves the held count; whatever a block promises beyond the end is not there.
-    void categoryWordRead() {
+    void categoryWordRead()
+    {
         QFETCH(CategoryRow, row);
         inject(kWordsTable, row.table);
-        const CategoryWord result = CategoryWordRead(row.key, row.n, variantOf(row.language), kHeld);
+        const CategoryWord result =
+            CategoryWordRead(row.key, row.n, variantOf(row.language), kHeld);
         QCOMPARE(result.found, row.count != kNotFound);
         QCOMPARE(result.count, qMax(row.count, 0));
         QCOMPARE(result.hasWord, *row.word != 0);
@@ -93,7 +97,8 @@ private slots:
                  row.count == kHeld ? 0 : result.count);
     }
 
-    void categoryWordsList_data() {
+    void categoryWordsList_data()
+    {
         QTest::addColumn<ListRow>("row");
         Row("fewer than the block", ListRow{"PETS", 3, true, "Cat,Dog,Fish"});
         Row("key not upper case", ListRow{"Pets", 10, false, ""});
@@ -102,7 +107,8 @@ private slots:
         Row("key on the last line", ListRow{"FRUIT", 4, true, "", "PETS/1/Cat/FRUIT/"});
     }
     // The first words of a block, as many as the caller says.
-    void categoryWordsList() {
+    void categoryWordsList()
+    {
         QFETCH(ListRow, row);
         inject(kWordsTable, row.table);
         const CategoryWords list = CategoryWordsList(row.key, row.count, kAmerican);
@@ -110,7 +116,8 @@ private slots:
         QCOMPARE(list.words, QString(row.words).split(u',', Qt::SkipEmptyParts));
     }
 
-    void letterWordRead_data() {
+    void letterWordRead_data()
+    {
         QTest::addColumn<LetterRow>("row");
         Row("British A 1", LetterRow{"ENGLISH", "A", 1, 5, "Airplane"});
         Row("American Z 4", LetterRow{"AMERICAN", "Z", 4, 4, "Zucchini"});
@@ -127,7 +134,8 @@ private slots:
     }
     // Found flag, header, count and entry.
     // An entry needs all four of its lines; an empty line ends the header search.
-    void letterWordRead() {
+    void letterWordRead()
+    {
         QFETCH(LetterRow, row);
         inject(kLetterTable, row.table);
         const LetterWord result = LetterWordRead(row.letter, row.n, variantOf(row.language));
@@ -145,14 +153,16 @@ private slots:
     }
 
     // 157 words, "Zucchini" last; nothing outside 1..157.
-    void pictureWords() {
+    void pictureWords()
+    {
         QCOMPARE(PictureWordCount(kAmerican), 157);
         QCOMPARE(PictureWordRead(157, kAmerican).word, QStringLiteral("Zucchini"));
         for (const qint32 n : {0, 158, -1, std::numeric_limits<qint32>::min()})
             QVERIFY2(!PictureWordRead(n, kAmerican).found, qPrintable(QString::number(n)));
     }
 
-    void lineSplitting_data() {
+    void lineSplitting_data()
+    {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
         Row("bar splits", QByteArray("Cat|Dog\r\n"), QStringList{"Cat", "Dog"});
@@ -164,7 +174,8 @@ private slots:
     }
     // Lines end at CR LF and at "|"; a lone CR or LF is part of its line; a last line
     // without a line end still counts; the bytes are Windows-1252 text.
-    void lineSplitting() {
+    void lineSplitting()
+    {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
         m_seam->setResource("DATA", "US_PICANDWORDS", bytes);
@@ -178,16 +189,19 @@ private slots:
 
     // Nothing is kept between queries: the variant named and the table as it is now
     // decide each query.
-    void tablesAreReadAfresh() {
+    void tablesAreReadAfresh()
+    {
         const QString sports = QStringLiteral("SPORTS");
-        QCOMPARE(CategoryWordRead(sports, 5, ContentVariant::British).word, QStringLiteral("Football"));
+        QCOMPARE(CategoryWordRead(sports, 5, ContentVariant::British).word,
+                 QStringLiteral("Football"));
         QCOMPARE(CategoryWordRead(sports, 5, kAmerican).word, QStringLiteral("Golf"));
         m_seam->setResource("DATA", "US_WRDS", "SPORTS\r\n1\r\nTennis\r\n");
         QCOMPARE(CategoryWordRead(sports, 1, kAmerican).word, QStringLiteral("Tennis"));
     }
 
 private:
-    void inject(const char* kind, const char* table) {
+    void inject(const char* kind, const char* table)
+    {
         if (table)
             m_seam->setResource("DATA", QString("US_") + kind,
                                 QByteArray(table).replace('/', "\r\n"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/resourcetable.h"
 #include "core/seam.h"
 
@@ -11,18 +12,25 @@ class TestResourceTable : public QObject {
 private slots:
     // Found without regard to letter case, a JPEG before a PNG of the same name;
     // anything else is missing (empty).
-    void lookup_data() {
+    void lookup_data()
+    {
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("expected");
         const QByteArray table("ALPHA\r\nBETA\r\n");
-        QTest::newRow("as stored") << "DATA" << "TESTTABLE" << table;
-        QTest::newRow("mixed case") << "Data" << "testTable" << table;
-        QTest::newRow("JPEG before PNG") << "screens/frmTEST" << "face_a" << QByteArray("jpg");
-        QTest::newRow("unknown name") << "DATA" << "NOSUCH" << QByteArray();
-        QTest::newRow("path escape") << "DATA/.." << "DATA/TESTTABLE" << QByteArray();
+        QTest::newRow("as stored") << "DATA"
+                                   << "TESTTABLE" << table;
+        QTest::newRow("mixed case") << "Data"
+                                    << "testTable" << table;
+        QTest::newRow("JPEG before PNG") << "screens/frmTEST"
+                                         << "face_a" << QByteArray("jpg");
+        QTest::newRow("unknown name") << "DATA"
+                                      << "NOSUCH" << QByteArray();
+        QTest::newRow("path escape") << "DATA/.."
+                                     << "DATA/TESTTABLE" << QByteArray();
     }
-    void lookup() {
+    void lookup()
+    {
         QFETCH(QString, type);
         QFETCH(QString, name);
         QFETCH(QByteArray, expected);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/screentexts.h"
 #include "core/sharedstate.h"
 #include "support/testseam.h"
@@ -52,14 +53,22 @@ private slots:
         QTest::addColumn<QString>("separator");
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("a|b|c 2") << "a|b|c" << "|" << 2 << "b";
-        QTest::newRow("a|b|c 4") << "a|b|c" << "|" << 4 << "0";
-        QTest::newRow("a||c 2") << "a||c" << "|" << 2 << "";
-        QTest::newRow("a|b| 4") << "a|b|" << "|" << 4 << "0";
-        QTest::newRow("piece 0") << "a|b" << "|" << 0 << "0";
-        QTest::newRow("INT_MIN") << "a|b" << "|" << std::numeric_limits<int>::min() << "0";
-        QTest::newRow("long separator never matches") << "a||b" << "||" << 1 << "a||b";
-        QTest::newRow("Hangul") << QString::fromUtf8("확인|나가기") << "|" << 2 << QString::fromUtf8("나가기");
+        QTest::newRow("a|b|c 2") << "a|b|c"
+                                 << "|" << 2 << "b";
+        QTest::newRow("a|b|c 4") << "a|b|c"
+                                 << "|" << 4 << "0";
+        QTest::newRow("a||c 2") << "a||c"
+                                << "|" << 2 << "";
+        QTest::newRow("a|b| 4") << "a|b|"
+                                << "|" << 4 << "0";
+        QTest::newRow("piece 0") << "a|b"
+                                 << "|" << 0 << "0";
+        QTest::newRow("INT_MIN") << "a|b"
+                                 << "|" << std::numeric_limits<int>::min() << "0";
+        QTest::newRow("long separator never matches") << "a||b"
+                                                      << "||" << 1 << "a||b";
+        QTest::newRow("Hangul") << QString::fromUtf8("확인|나가기") << "|" << 2
+                                << QString::fromUtf8("나가기");
     }
     void stringPiece()
     {

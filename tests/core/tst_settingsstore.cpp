@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/choices.h"
 #include "core/settingsstore.h"
 #include "support/testseam.h"
@@ -17,7 +18,8 @@ class TestSettingsStore : public QObject {
 private slots:
     // A saved text reads back whole, from where a person finds it. A stored value that
     // is missing, not text, or longer than 254 characters reads as the default.
-    void readBack_data() {
+    void readBack_data()
+    {
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("expected");
         QTest::newRow("KOREAN") << QVariant("KOREAN") << "KOREAN";
@@ -27,7 +29,8 @@ private slots:
         QTest::newRow("missing") << QVariant() << "DEFAULT";
         QTest::newRow("list") << QVariant(QStringList{"ENGLISH", "KOREAN"}) << "DEFAULT";
     }
-    void readBack() {
+    void readBack()
+    {
         QFETCH(QVariant, value);
         QFETCH(QString, expected);
         TestSeam seam;
@@ -39,10 +42,13 @@ private slots:
         QCOMPARE(registry.StringLoad(key, subKey, "HELP", "DEFAULT"), expected);
         if (expected != "DEFAULT")
             QCOMPARE(QSettings(seam.settingsPath, QSettings::IniFormat)
-                         .value("frmPROGMENUMAINDETAILS/HELP").toString(), expected);
+                         .value("frmPROGMENUMAINDETAILS/HELP")
+                         .toString(),
+                     expected);
     }
 
-    void unwritableStoreAnswersFalseWithoutCrashing() {
+    void unwritableStoreAnswersFalseWithoutCrashing()
+    {
         TestSeam seam;
         // A folder below a plain file can never be created, not even by root.
         seam.settingsPath = "/dev/null/Corvane Software Dev./Lexipond.conf";
@@ -52,20 +58,26 @@ private slots:
 
     // The two choices are stored as the words the program has always written, and
     // read back the same; a missing, unknown or non-text value reads as the default.
-    void choicesRoundTrip_data() {
+    void choicesRoundTrip_data()
+    {
         QTest::addColumn<QVariant>("language");
         QTest::addColumn<QVariant>("help");
         QTest::addColumn<int>("variant");
         QTest::addColumn<int>("helpLanguage");
         const int american = int(ContentVariant::American), british = int(ContentVariant::British);
         const int english = int(HelpLanguage::English), korean = int(HelpLanguage::Korean);
-        QTest::newRow("AMERICAN, ENGLISH") << QVariant("AMERICAN") << QVariant("ENGLISH") << american << english;
-        QTest::newRow("ENGLISH, KOREAN") << QVariant("ENGLISH") << QVariant("KOREAN") << british << korean;
+        QTest::newRow("AMERICAN, ENGLISH")
+            << QVariant("AMERICAN") << QVariant("ENGLISH") << american << english;
+        QTest::newRow("ENGLISH, KOREAN")
+            << QVariant("ENGLISH") << QVariant("KOREAN") << british << korean;
         QTest::newRow("nothing stored") << QVariant() << QVariant() << american << english;
-        QTest::newRow("garbage") << QVariant("english") << QVariant("Klingon") << american << english;
-        QTest::newRow("not text") << QVariant(QStringList{"ENGLISH"}) << QVariant(2) << american << english;
+        QTest::newRow("garbage") << QVariant("english") << QVariant("Klingon") << american
+                                 << english;
+        QTest::newRow("not text") << QVariant(QStringList{"ENGLISH"}) << QVariant(2) << american
+                                  << english;
     }
-    void choicesRoundTrip() {
+    void choicesRoundTrip()
+    {
         QFETCH(QVariant, language);
         QFETCH(QVariant, help);
         QFETCH(int, variant);
@@ -92,7 +104,8 @@ private slots:
     }
 
     // An empty address opens nothing; a web address goes alone, a mail address after "mailto:".
-    void linksGoToTheShell() {
+    void linksGoToTheShell()
+    {
         TestSeam seam;
         registry.InternetLinkRun("0", "http://", "");
         registry.InternetLinkRun("0", "http://", "www.example.org/lexipond");

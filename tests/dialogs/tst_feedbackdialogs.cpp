@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/correctanswerdialog.h"
 #include "dialogs/wronganswerdialog.h"
 #include "support/screensteps.h"
@@ -7,7 +8,10 @@ using namespace lxp::testing;
 
 namespace {
 
-QRgb textColour(QLabel* label) { return label->palette().color(QPalette::WindowText).rgba(); }
+QRgb textColour(QLabel* label)
+{
+    return label->palette().color(QPalette::WindowText).rgba();
+}
 
 } // namespace
 
@@ -18,7 +22,8 @@ class TestFeedbackDialogs : public QObject {
     QStringList& played() { return program->seam.played; }
 
     // Shows a dialog modally and, once it shows, runs `whileOpen` (which closes it).
-    void showModal(const QString& name, const std::function<void()>& whileOpen) {
+    void showModal(const QString& name, const std::function<void()>& whileOpen)
+    {
         const auto ran = whenModal(name, whileOpen);
         windows().get(name)->showModal();
         QVERIFY(*ran);
@@ -26,7 +31,8 @@ class TestFeedbackDialogs : public QObject {
     }
 
 private slots:
-    void init() {
+    void init()
+    {
         program = std::make_unique<StartedProgram>();
         // Stand-in effect sounds, so that the test does not depend on the recordings.
         for (const char* effect : {"WIN", "BELLHIGH", "LOOSE"})
@@ -36,7 +42,8 @@ private slots:
 
     // A dialog plays its sound once, when it opens to be filled, and sits in the main
     // window with no text cut off.
-    void soundAtLoad_data() {
+    void soundAtLoad_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("sounds");
         QTest::newRow("correct") << "frmMSGCRECT" << QStringList{"AUDIO/WIN"};
@@ -44,7 +51,8 @@ private slots:
         QTest::newRow("wrong") << "frmMSGWRONG" << QStringList{"AUDIO/LOOSE"};
         QTest::newRow("play again") << "frmMSGPLYAG" << QStringList{};
     }
-    void soundAtLoad() {
+    void soundAtLoad()
+    {
         QFETCH(QString, name);
         QFETCH(QStringList, sounds);
         played().clear();
@@ -64,7 +72,8 @@ private slots:
 
     // The headline starts white and turns blue and white every second; white again at
     // the next opening.
-    void headlineFlashesWhiteAndBlue() {
+    void headlineFlashesWhiteAndBlue()
+    {
         const QString name = "frmMSGCRT10";
         windows().get(name)->open();
         auto* headline = element<QLabel>(name, "lblCORRECT");
@@ -77,14 +86,16 @@ private slots:
     }
 
     // The answer is true when the dialog opens; closed without its buttons it stays true.
-    void playAgainAnswers_data() {
+    void playAgainAnswers_data()
+    {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("answer");
         QTest::newRow("Yes") << "btnpYES" << true;
         QTest::newRow("No") << "btnpNO" << false;
         QTest::newRow("closed by its close box") << "close" << true;
     }
-    void playAgainAnswers() {
+    void playAgainAnswers()
+    {
         QFETCH(QString, how);
         QFETCH(bool, answer);
         shared().playAgain = !answer;
@@ -100,7 +111,8 @@ private slots:
 
     // After the pairs game showed two side pictures, the next opening shows the centre
     // picture again, centred, with the sides hidden and empty.
-    void wrongDialogShowsTheCentrePictureAgainAfterThePairsGame() {
+    void wrongDialogShowsTheCentrePictureAgainAfterThePairsGame()
+    {
         auto* dialog = windows().get<WrongAnswerDialog>();
         const auto picture = [&](const char* name) { return element<QLabel>("frmMSGWRONG", name); };
         dialog->open();
@@ -117,8 +129,10 @@ private slots:
         QVERIFY(picture("imgPICTURE")->isVisibleTo(dialog->screen()));
         QCOMPARE(played(), QStringList{"AUDIO/LOOSE"});
         for (const char* name : {"imgPICTUREA", "imgPICTUREB"})
-            QVERIFY(!picture(name)->isVisibleTo(dialog->screen()) && picture(name)->pixmap().isNull());
-        QCOMPARE(element<QLabel>("frmMSGWRONG", "lblWordWasfrmMSGWRONG")->text(), QString(" Word was"));
+            QVERIFY(!picture(name)->isVisibleTo(dialog->screen()) &&
+                    picture(name)->pixmap().isNull());
+        QCOMPARE(element<QLabel>("frmMSGWRONG", "lblWordWasfrmMSGWRONG")->text(),
+                 QString(" Word was"));
         QCOMPARE(picture("imgPICTURE")->geometry().center().x(), dialog->screen()->width() / 2);
     }
 };

@@ -1,5 +1,6 @@
-#include "support/screensteps.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/aboutbox.h"
+#include "support/screensteps.h"
 
 #include <QLabel>
 
@@ -16,14 +17,16 @@ private slots:
     void cleanup() { program.reset(); }
 
     // Minor and revision written together, shown as a number with two decimals.
-    void versionText() {
+    void versionText()
+    {
         QCOMPARE(VersionText(2, 5, 1), QString("Version: 2.51"));
         QCOMPARE(VersionText(3, 0, 0), QString("Version: 3.00"));
     }
 
     // The box shows this version; the mail link asks the shell for "mailto:" and the
     // address and the box stays open; a credit does nothing.
-    void mailLinkAsksTheShell() {
+    void mailLinkAsksTheShell()
+    {
         windows().get<AboutBox>()->open();
         QCOMPARE(element<QLabel>("frmABOUTLXP", "lblVersion1_0")->text(), QString("Version: 2.51"));
         click("frmABOUTLXP", "lblEMAIL");

@@ -1,6 +1,7 @@
-#include "ui/picturebutton.h"
-#include "support/screensteps.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/screentexts.h"
+#include "support/screensteps.h"
+#include "ui/picturebutton.h"
 
 #include <QFile>
 
@@ -10,7 +11,8 @@ using namespace lxp::testing;
 namespace {
 
 // The texts a window shows: its labels, and its buttons' captions and tooltips.
-QStringList textsOf(const char* window) {
+QStringList textsOf(const char* window)
+{
     QStringList texts;
     for (QLabel* label : screenOf(window)->findChildren<QLabel*>())
         texts << label->text();
@@ -28,7 +30,8 @@ class TestLanguageWindow : public QObject {
 
     // Opens the language window from the menu, runs `steps` while it is open, and
     // closes by its close box whatever the steps left open.
-    void withLanguageWindow(const std::function<void()>& steps) {
+    void withLanguageWindow(const std::function<void()>& steps)
+    {
         const auto ran = whenModal("frmLANGUAGE", [&] {
             steps();
             if (QWidget* screen = screenOf("frmLANGUAGE"))
@@ -47,7 +50,8 @@ private slots:
 
     // OK stores both choices, and the open menu, not reopened, speaks Korean at once with
     // its texts whole.
-    void koreanAfterOkReachesTheOpenMenu() {
+    void koreanAfterOkReachesTheOpenMenu()
+    {
         QWidget* menuBefore = screenOf("frmMAINMENU");
         QStringList stored;
         withLanguageWindow([&] {
@@ -61,21 +65,25 @@ private slots:
         QCOMPARE(stored, QStringList({"ENGLISH", "KOREAN"}));
         QCOMPARE(choicesInForce(), (Choices{ContentVariant::British, HelpLanguage::Korean}));
         QCOMPARE(screenOf("frmMAINMENU"), menuBefore);
-        QCOMPARE(element<QLabel>("frmMAINMENU", "lblALPHABET")->text(), QString::fromUtf8("알파벳 배우기"));
+        QCOMPARE(element<QLabel>("frmMAINMENU", "lblALPHABET")->text(),
+                 QString::fromUtf8("알파벳 배우기"));
         for (int n = 38; n <= 44; ++n)
-            QVERIFY2(textsOf("frmMAINMENU").contains(ScreenTextLoad(n)), qPrintable(ScreenTextLoad(n)));
+            QVERIFY2(textsOf("frmMAINMENU").contains(ScreenTextLoad(n)),
+                     qPrintable(ScreenTextLoad(n)));
         QVERIFY(textsFit("frmMAINMENU"));
     }
 
     // The window opens with its texts whole. Choosing moves the choices (the window keeps
     // its texts until OK), but Cancel or the close box (a mended fault) changes nothing:
     // not the settings, the choices in force or the texts.
-    void cancelOrCloseBoxChangesNothing_data() {
+    void cancelOrCloseBoxChangesNothing_data()
+    {
         QTest::addColumn<bool>("byCloseBox");
         QTest::newRow("Cancel") << false;
         QTest::newRow("close box") << true;
     }
-    void cancelOrCloseBoxChangesNothing() {
+    void cancelOrCloseBoxChangesNothing()
+    {
         QFETCH(bool, byCloseBox);
         const Choices before = choicesInForce();
         const QString textsBefore = shared().helpTexts;

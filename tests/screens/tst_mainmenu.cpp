@@ -1,6 +1,7 @@
-#include "support/screensteps.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/screentexts.h"
 #include "screens/mainmenu.h"
+#include "support/screensteps.h"
 #include "ui/picturebutton.h"
 #include "ui/pointerpos.h"
 #include "ui/tooltipwindow.h"
@@ -12,23 +13,31 @@ using namespace lxp::testing;
 
 namespace {
 
-const QStringList kButtons = {"btnpALPHABET", "btnpWORDS", "btnpPICANDWORDS", "btnpWRITEALONG", "btnpPAIRS"};
-const QStringList kTitles = {"lblALPHABET", "lblLEARNWORDS", "lblPICTSWORDS", "lblWRITELETTER", "lblMATCHINGPAIR"};
+const QStringList kButtons = {"btnpALPHABET", "btnpWORDS", "btnpPICANDWORDS", "btnpWRITEALONG",
+                              "btnpPAIRS"};
+const QStringList kTitles = {"lblALPHABET", "lblLEARNWORDS", "lblPICTSWORDS", "lblWRITELETTER",
+                             "lblMATCHINGPAIR"};
 
-bool menuOpen() { return windows().find("frmMAINMENU")->isOpen(); }
+bool menuOpen()
+{
+    return windows().find("frmMAINMENU")->isOpen();
+}
 
 // The lesson titles shown in `colour`.
-QStringList titlesIn(QRgb colour) {
+QStringList titlesIn(QRgb colour)
+{
     QStringList found;
     for (const QString& name : kTitles)
-        if (element<QLabel>("frmMAINMENU", name)->palette().color(QPalette::WindowText).rgba() == colour)
+        if (element<QLabel>("frmMAINMENU", name)->palette().color(QPalette::WindowText).rgba() ==
+            colour)
             found << name;
     return found;
 }
 
 // Moves the pointer through the window system (so that a button holding the pointer
 // sees the move first, as on screen) onto a menu button, or else the empty pond.
-void pointTo(const QString& name) {
+void pointTo(const QString& name)
+{
     QWidget* frame = screenOf("mdiPROGMAIN");
     const QWidget* target = name.isEmpty() ? nullptr : element("frmMAINMENU", name);
     const QPoint at = target ? target->mapTo(frame, target->rect().center()) : QPoint(335, 450);
@@ -44,7 +53,8 @@ class TestMainMenu : public QObject {
     std::unique_ptr<StartedProgram> program;
 
 private slots:
-    void init() {
+    void init()
+    {
         program = std::make_unique<StartedProgram>();
         QVERIFY(QTest::qWaitForWindowExposed(screenOf("mdiPROGMAIN")));
     }
@@ -52,11 +62,14 @@ private slots:
 
     // Exactly one title is yellow while the pointer is over its button, across a row,
     // down a row and back; none over the empty pond.
-    void hoverLightsExactlyOneTitle() {
+    void hoverLightsExactlyOneTitle()
+    {
         QCOMPARE(titlesIn(MainMenu::kTitleHoverColour), QStringList());
-        for (const QString button : {"btnpALPHABET", "btnpWORDS", "btnpPAIRS", "btnpWRITEALONG", "btnpPAIRS"}) {
+        for (const QString button :
+             {"btnpALPHABET", "btnpWORDS", "btnpPAIRS", "btnpWRITEALONG", "btnpPAIRS"}) {
             pointTo(button);
-            QCOMPARE(titlesIn(MainMenu::kTitleHoverColour), QStringList{kTitles[kButtons.indexOf(button)]});
+            QCOMPARE(titlesIn(MainMenu::kTitleHoverColour),
+                     QStringList{kTitles[kButtons.indexOf(button)]});
         }
         pointTo(QString());
         QCOMPARE(titlesIn(MainMenu::kTitleHoverColour), QStringList());
@@ -64,8 +77,10 @@ private slots:
 
     // A lesson takes the menu's place in the frame; leaving it, by its exit button or a
     // close request, brings back a fresh menu, every title black and whole.
-    void lessonOpensAndComesBack() {
-        for (const auto& [button, lesson] : {std::pair{"btnpALPHABET", "frmLESSALPH"}, {"btnpPAIRS", "frmLESSPAIR"}}) {
+    void lessonOpensAndComesBack()
+    {
+        for (const auto& [button, lesson] :
+             {std::pair{"btnpALPHABET", "frmLESSALPH"}, {"btnpPAIRS", "frmLESSPAIR"}}) {
             pointTo(button);
             QCOMPARE(titlesIn(MainMenu::kTitleHoverColour).size(), 1);
             click("frmMAINMENU", button);
@@ -84,7 +99,8 @@ private slots:
     // The tip opens 19 pixels below the pointer, inside a tall lesson button. The
     // pointer going onto it is still on the button: the title stays yellow, the face
     // highlighted and the tip open, with its text. Off the button all three end.
-    void theButtonsOwnTipCountsAsTheButton() {
+    void theButtonsOwnTipCountsAsTheButton()
+    {
         auto* tip = windows().get<TooltipWindow>();
         tip->setIntervals(30, 4000, 20);
         auto* button = element<PictureButton>("frmMAINMENU", "btnpALPHABET");
@@ -94,7 +110,8 @@ private slots:
         QTest::mouseMove(frame->windowHandle(), frame->mapFromGlobal(pointer));
         QTRY_VERIFY(tip->isTipVisible());
         const QRect tipPlace = tip->screen()->geometry();
-        QVERIFY(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()).contains(tipPlace.center()));
+        QVERIFY(
+            QRect(button->mapToGlobal(QPoint(0, 0)), button->size()).contains(tipPlace.center()));
 
         // Onto the tip: the window system tells the button the pointer has left it, and
         // the tip window hears the pointer.
@@ -117,7 +134,8 @@ private slots:
     }
 
     // A lesson window that cannot be made leaves the menu open, not an empty frame.
-    void aLessonThatCannotBeMadeLeavesTheMenuOpen() {
+    void aLessonThatCannotBeMadeLeavesTheMenuOpen()
+    {
         WindowEntry broken = windows().entries().at(2);
         QCOMPARE(broken.name, QString("frmLESSALPH"));
         broken.factory = [] { return std::unique_ptr<Window>(); };

@@ -1,18 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Steps on the program's screens, for the tests of its windows.
 
 #include "app/startup.h"
 #include "core/sharedstate.h"
-#include "ui/window.h"
 #include "support/testseam.h"
+#include "ui/window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSettings>
 #include <QLabel>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
+
 #include <functional>
 
 namespace lxp::testing {
@@ -21,7 +23,8 @@ namespace lxp::testing {
 // texts stored if given; ending it closes every window.
 struct StartedProgram {
     TestSeam seam;
-    explicit StartedProgram(const QString& language = {}, const QString& help = {}) {
+    explicit StartedProgram(const QString& language = {}, const QString& help = {})
+    {
         windows().clear();
         resetShared();
         if (!language.isNull())
@@ -33,25 +36,30 @@ struct StartedProgram {
     ~StartedProgram() { windows().clear(); }
 };
 
-inline QWidget* screenOf(const QString& window) {
+inline QWidget* screenOf(const QString& window)
+{
     Window* found = windows().find(window);
     return found ? found->screen() : nullptr;
 }
 
-template <class T = QWidget> T* element(const QString& window, const QString& name) {
+template <class T = QWidget> T* element(const QString& window, const QString& name)
+{
     return screenOf(window)->findChild<T*>(name);
 }
 
-inline void click(const QString& window, const QString& name) {
+inline void click(const QString& window, const QString& name)
+{
     QWidget* widget = element(window, name);
     QVERIFY2(widget, qPrintable(window + "." + name));
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
 // Whether every one-line label directly on the window shows its whole text.
-inline bool textsFit(const QString& window) {
+inline bool textsFit(const QString& window)
+{
     for (QLabel* label : screenOf(window)->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (!label->wordWrap() && label->fontMetrics().horizontalAdvance(label->text()) > label->width())
+        if (!label->wordWrap() &&
+            label->fontMetrics().horizontalAdvance(label->text()) > label->width())
             return false;
     return true;
 }
@@ -60,7 +68,8 @@ inline bool textsFit(const QString& window) {
 // before its modal loop starts, so a plain zero timer could come too early). After five
 // seconds it gives up and closes any modal window, so that a failing test never hangs.
 // The flag returned tells whether the steps ran.
-inline std::shared_ptr<bool> whenModal(const QString& name, std::function<void()> steps) {
+inline std::shared_ptr<bool> whenModal(const QString& name, std::function<void()> steps)
+{
     auto ran = std::make_shared<bool>(false);
     auto* poll = new QTimer;
     auto clock = std::make_shared<QElapsedTimer>();

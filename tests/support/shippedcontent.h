@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Readers of the shipped content for the checks of pictures, sounds and animations.
@@ -10,17 +11,20 @@
 #include <QFile>
 #include <QSet>
 #include <QStringList>
+
 #include <utility>
 
 namespace lxp {
 
-inline QString sourcePath(const QString& relative) {
+inline QString sourcePath(const QString& relative)
+{
     return QStringLiteral(LEXIPOND_SOURCE_DIR "/") + relative;
 }
 
 // Resource names of every word of the six content tables (both spelling variants):
 // the names under which each word's picture and recording are found.
-inline QSet<QString> shippedWordNames() {
+inline QSet<QString> shippedWordNames()
+{
     QSet<QString> names;
     for (const QString variant : {"ENG_", "US_"}) {
         const auto lines = [&](const char* kind) {
@@ -49,7 +53,8 @@ inline QSet<QString> shippedWordNames() {
 // `folders` (from the repository root, notes in .md aside); empty when each row names
 // an existing file once, with a described source, a licence and a note, and the rows
 // name exactly those files.
-inline QString creditsFault(const QString& area, const QStringList& folders) {
+inline QString creditsFault(const QString& area, const QStringList& folders)
+{
     QFile file(sourcePath("resources/credits/" + area + ".tsv"));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return file.fileName() + " cannot be read";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/seam.h"
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
 #include <functional>
 
 namespace lxp {

@@ -1,5 +1,6 @@
-#include "ui/handcursor.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/testseam.h"
+#include "ui/handcursor.h"
 
 #include <QTest>
 
@@ -11,7 +12,8 @@ class tst_handcursor : public QObject {
 private slots:
     // The hot spot comes from the first directory entry of a cursor file; anything else
     // as resource 101 gives the system's pointing hand. The shipped hand's is at (6,0).
-    void handCursorFromResource101() {
+    void handCursorFromResource101()
+    {
         QByteArray cursor(22, '\0');
         cursor[2] = 2; // type: cursor
         cursor[4] = 1; // one image

@@ -1,7 +1,8 @@
-#include "ui/picturebutton.h"
-#include "ui/media.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/tst_soundoutput_wav.h"
 #include "support/testseam.h"
+#include "ui/media.h"
+#include "ui/picturebutton.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -17,7 +18,8 @@ using namespace lxp;
 namespace {
 
 // A picture of one colour whose size tells the pictures apart.
-QByteArray picture(QSize size) {
+QByteArray picture(QSize size)
+{
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::red);
     QByteArray bytes;
@@ -41,7 +43,8 @@ private slots:
     void cleanup() { seam.reset(); }
 
     // A word's photograph and recording share one name: no spaces, any letter case.
-    void wordFoundUnderItsResourceName() {
+    void wordFoundUnderItsResourceName()
+    {
         seam->setResource("CUSTOM", "KIWIFRUIT", picture({30, 20}));
         seam->setResource("WORDS", "KIWIFRUIT", kSound);
         for (const QString word : {"Kiwi fruit", "kiwi fruit"}) {
@@ -55,14 +58,16 @@ private slots:
     }
 
     // Whatever cannot be shown leaves the previous picture: of a word, and behind a window.
-    void oldPictureKept_data() {
+    void oldPictureKept_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("name 0, even with a picture of that name") << "0" << picture({9, 9});
         QTest::newRow("no such picture") << "NOSUCH" << QByteArray();
         QTest::newRow("JPEG marker only") << "BROKEN" << QByteArray("\xFF\xD8\xFF\xE0", 4);
     }
-    void oldPictureKept() {
+    void oldPictureKept()
+    {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         for (const char* type : {"CUSTOM", "DIALOG"}) {
@@ -88,18 +93,21 @@ private slots:
 
     // A button takes each face from its own bitmap, prefix in any case, and shows the
     // normal one; a missing face leaves the button's own (7 x 7) in place.
-    void buttonFaces() {
+    void buttonFaces()
+    {
         const QSize btn(140, 39), speaker(40, 39);
         QPixmap own(7, 7);
         own.fill(Qt::gray);
         // Faces: HL, NORMAL, PRESSED, DISABLED.
-        for (const auto& [prefix, faces] : {std::pair{"btn", QList<QSize>{btn, btn, btn, btn}},
-                                            {"BtnSpeaker", QList<QSize>{speaker, speaker, speaker, own.size()}}}) {
+        for (const auto& [prefix, faces] :
+             {std::pair{"btn", QList<QSize>{btn, btn, btn, btn}},
+              {"BtnSpeaker", QList<QSize>{speaker, speaker, speaker, own.size()}}}) {
             PictureButton button;
             button.setPictureDisabled(own);
             ButtonPicturesLoad(button, prefix);
             const QList<QSize> loaded{button.pictureHLight().size(), button.pictureNormal().size(),
-                                      button.picturePressed().size(), button.pictureDisabled().size()};
+                                      button.picturePressed().size(),
+                                      button.pictureDisabled().size()};
             QCOMPARE(loaded, faces);
             QCOMPARE(button.pictureDisabled().cacheKey() == own.cacheKey(), faces[3] == own.size());
             QCOMPARE(button.currentImage().cacheKey(), button.pictureNormal().cacheKey());
@@ -108,7 +116,8 @@ private slots:
 
     // Pictures are decoded in memory: neither the program's folder nor the temporary
     // folder gains a file.
-    void pictureLoadsWriteNoFile() {
+    void pictureLoadsWriteNoFile()
+    {
         QTemporaryDir privateTemp;
         const QByteArray oldTemp = qgetenv("TMPDIR");
         qputenv("TMPDIR", privateTemp.path().toLocal8Bit());
@@ -123,14 +132,17 @@ private slots:
         FormPictureLoad("MAIN", "DIALOG", window);
         ButtonPicturesLoad(button, "BTN");
         QVERIFY(!box.pixmap().isNull() && !button.pictureNormal().isNull());
-        const QStringList tempFiles = QDir(privateTemp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const QStringList tempFiles =
+            QDir(privateTemp.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         qputenv("TMPDIR", oldTemp);
         QCOMPARE(tempFiles, QStringList());
         QCOMPARE(programFolder.entryList(QDir::AllEntries | QDir::Hidden), programFiles);
     }
 
     // An unknown effect plays nothing and still lets waiting events run.
-    void unknownEffectPlaysNothing() {
+    void unknownEffectPlaysNothing()
+    {
         bool ran = false;
         QTimer::singleShot(0, this, [&] { ran = true; });
         EffectPlay("NOSUCHEFFECT");
@@ -139,7 +151,8 @@ private slots:
 
     // Clicks waiting when a sound starts, or made while it plays, wait until the handler
     // that plays it has finished, then run in order; a timer still runs meanwhile.
-    void clicksRunAroundTheSound() {
+    void clicksRunAroundTheSound()
+    {
         seam->setResource("AUDIO", "WIN", kSound);
         QPushButton button("again");
         button.resize(80, 30);
@@ -149,10 +162,12 @@ private slots:
         connect(&button, &QPushButton::clicked, this, [&] { log << "click"; });
         const auto postClick = [&button] {
             const QPointF at(40, 15), global = button.mapToGlobal(at);
-            QCoreApplication::postEvent(&button, new QMouseEvent(QEvent::MouseButtonPress, at, global,
-                                                                 Qt::LeftButton, Qt::LeftButton, {}));
-            QCoreApplication::postEvent(&button, new QMouseEvent(QEvent::MouseButtonRelease, at, global,
-                                                                 Qt::LeftButton, Qt::NoButton, {}));
+            QCoreApplication::postEvent(&button,
+                                        new QMouseEvent(QEvent::MouseButtonPress, at, global,
+                                                        Qt::LeftButton, Qt::LeftButton, {}));
+            QCoreApplication::postEvent(&button,
+                                        new QMouseEvent(QEvent::MouseButtonRelease, at, global,
+                                                        Qt::LeftButton, Qt::NoButton, {}));
         };
         seam->onPlay = [&](const QString& label) {
             log << label;

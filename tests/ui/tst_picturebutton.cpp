@@ -1,10 +1,11 @@
-#include "ui/tooltipwindow.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/testseam.h"
+#include "ui/media.h"
 #include "ui/picturebutton.h"
 #include "ui/pointerpos.h"
 #include "ui/screenlabel.h"
-#include "ui/media.h"
+#include "ui/tooltipwindow.h"
 #include "ui/window.h"
-#include "support/testseam.h"
 
 #include <QTest>
 #include <QWindow>
@@ -12,7 +13,8 @@
 using namespace lxp;
 
 // The one window a picture button needs: its tooltip window.
-void tooltipWindowDefine() {
+void tooltipWindowDefine()
+{
     WindowEntry entry;
     entry.name = QLatin1String(TooltipWindow::kName);
     entry.factory = [] { return std::make_unique<TooltipWindow>(); };
@@ -21,7 +23,8 @@ void tooltipWindowDefine() {
 
 namespace {
 
-QPixmap solidFace(const QColor& colour) {
+QPixmap solidFace(const QColor& colour)
+{
     QPixmap pixmap(140, 39);
     pixmap.fill(colour);
     return pixmap;
@@ -47,7 +50,8 @@ class tst_picbtn : public QObject {
     // One step of a pointer script, x,y relative to the button: "m x,y" move, "p B x,y"
     // press, "r B x,y" release, "d B x,y" double click (B is L or R); "e 0" / "e 1" sets
     // Enabled.
-    void act(const QString& step) {
+    void act(const QString& step)
+    {
         const QStringList words = step.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (words[0] == "e")
             return m_button->setEnabled(words[1] == "1");
@@ -65,7 +69,8 @@ class tst_picbtn : public QObject {
 
     // Runs "step; step; ..." and returns the face after each step (N, H, P, D), with a "!"
     // after a step that leaves the wrong cursor: the hand when enabled, else the arrow.
-    QString run(const QString& steps) {
+    QString run(const QString& steps)
+    {
         QString faces;
         for (const QString& step : steps.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
             act(step.trimmed());
@@ -77,7 +82,8 @@ class tst_picbtn : public QObject {
         return faces;
     }
 
-    QChar faceLetter() const {
+    QChar faceLetter() const
+    {
         const QPixmap* faces[] = {&m_normal, &m_hLight, &m_pressed, &m_disabled};
         for (int i = 0; m_button && i < 4; ++i)
             if (m_button->currentImage().cacheKey() == faces[i]->cacheKey())
@@ -86,14 +92,16 @@ class tst_picbtn : public QObject {
     }
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         ScreenFontsPrepare(); // the program's font substitutions
         m_seam = std::make_unique<TestSeam>();
         tooltipWindowDefine();
         setPointerSource([this] { return m_pointer; });
     }
 
-    void init() {
+    void init()
+    {
         m_host = std::make_unique<QWidget>();
         m_host->resize(400, 200);
         m_button = new PictureButton(m_host.get());
@@ -113,16 +121,19 @@ private slots:
         PictureButton* b = m_button;
         connect(b, &PictureButton::Click, this, [this] { m_log << "Click"; });
         connect(b, &PictureButton::DblClick, this, [this] { m_log << "DblClick"; });
-        connect(b, &PictureButton::MouseDown, this, [this](short button, short shift, float x, float y) {
-            m_log << QStringLiteral("Down%1(%2,%3,%4)").arg(button).arg(shift).arg(x).arg(y);
-        });
+        connect(
+            b, &PictureButton::MouseDown, this,
+            [this](short button, short shift, float x, float y) {
+                m_log << QStringLiteral("Down%1(%2,%3,%4)").arg(button).arg(shift).arg(x).arg(y);
+            });
         connect(b, &PictureButton::MouseUp, this,
                 [this](short button) { m_log << QStringLiteral("Up%1").arg(button); });
         connect(b, &PictureButton::MouseOut, this,
                 [this, b] { m_log << (b->mousePosnOnOut() ? "Out+" : "Out-"); });
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         QTest::mouseRelease(m_host->windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
         m_host.reset();
         if (TooltipWindow* tip = TooltipWindow::instance())
@@ -130,7 +141,8 @@ private slots:
     }
 
     // The face and event table (10,10 lies on the caption, which passes presses on).
-    void pointerSequences_data() {
+    void pointerSequences_data()
+    {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("faces"); // after each step
         QTest::addColumn<QString>("events");
@@ -149,7 +161,8 @@ private slots:
         // clang-format on
     }
 
-    void pointerSequences() {
+    void pointerSequences()
+    {
         QFETCH(QString, steps);
         QFETCH(QString, faces);
         QFETCH(QString, events);
@@ -159,7 +172,8 @@ private slots:
 
     // Setting a face shows the normal one; MousePosnONOUT is what the last face set
     // leaves: false after the face loader's HL, NORMAL, PRESSED, DISABLED (as init() does).
-    void settingFacesShowsNormal() {
+    void settingFacesShowsNormal()
+    {
         QVERIFY(!m_button->mousePosnOnOut());
         QCOMPARE(run("m 10,10"), "H");
         m_button->setProperty("PictureDisabled", m_disabled);
@@ -172,13 +186,15 @@ private slots:
     // The caption is set in 12 points, or smaller (down to 8) when only that fits; on each
     // of the four shipped faces it is drawn in its red, inside the face clear of the rim,
     // and centred on it.
-    void captionReadableOnEveryFace_data() {
+    void captionReadableOnEveryFace_data()
+    {
         QTest::addColumn<QString>("caption");
         QTest::newRow("Korean") << QStringLiteral("새 게임");
         QTest::newRow("long") << QStringLiteral("Kiwi fruit and more kiwi fruit");
     }
 
-    void captionReadableOnEveryFace() {
+    void captionReadableOnEveryFace()
+    {
         QFETCH(QString, caption);
         ButtonPicturesLoad(*m_button, QStringLiteral("BTN"));
         m_button->setCaption(caption);
@@ -208,7 +224,8 @@ private slots:
     }
 
     // An exit button closes its screen from its Click handler.
-    void clickHandlerMayDeleteButton() {
+    void clickHandlerMayDeleteButton()
+    {
         connect(m_button.data(), &PictureButton::Click, this, [this] { delete m_button.data(); });
         run("m 10,10; p L 10,10; r L 10,10; m 12,10");
         QVERIFY(m_button.isNull());
@@ -218,7 +235,8 @@ private slots:
     // open it; the first hover does, and the tip shows after the delay. Leaving closes it
     // through the watcher, even before any mouse-down. Back over the button it opens
     // again; a mouse-down closes it and staying over the button does not bring it back.
-    void tooltipFollowsHover() {
+    void tooltipFollowsHover()
+    {
         m_host.reset();
         windows().clear();
         tooltipWindowDefine();
@@ -245,7 +263,8 @@ private slots:
 
     // No ToolTip, no tip. A new ToolTip updates the button's own tip that is up (a change
     // of screen language), never another button's; an empty one closes it.
-    void tooltipTextChanges() {
+    void tooltipTextChanges()
+    {
         TooltipWindow* tip = TooltipWindow::instance();
         PictureButton other(m_host.get()); // (a new button closes any tip, so it comes first)
         run("m 10,10; m 20,10");

@@ -1,7 +1,8 @@
-#include "ui/tooltipwindow.h"
-#include "ui/pointerpos.h"
-#include "ui/window.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/testseam.h"
+#include "ui/pointerpos.h"
+#include "ui/tooltipwindow.h"
+#include "ui/window.h"
 
 #include <QElapsedTimer>
 #include <QScreen>
@@ -10,7 +11,8 @@
 using namespace lxp;
 
 // The one window a picture button needs: its tooltip window.
-void tooltipWindowDefine() {
+void tooltipWindowDefine()
+{
     WindowEntry entry;
     entry.name = QLatin1String(TooltipWindow::kName);
     entry.factory = [] { return std::make_unique<TooltipWindow>(); };
@@ -29,7 +31,9 @@ constexpr int kWatch = 10;
 class FrameStub : public Window {
 public:
     explicit FrameStub(Window* tip)
-        : Window(QStringLiteral("mdiPROGMAIN"), Kind::TopLevel), m_tip(tip) {}
+        : Window(QStringLiteral("mdiPROGMAIN"), Kind::TopLevel), m_tip(tip)
+    {
+    }
 
 protected:
     QWidget* createScreen() override { return new QWidget; }
@@ -50,19 +54,22 @@ class tst_frmtooltip : public QObject {
     QPoint m_pointer;
 
     QRect ownerRect() const { return QRect(m_owner->mapToGlobal(QPoint(0, 0)), m_owner->size()); }
-    void openTip() {
+    void openTip()
+    {
         m_tip->CreateTip(m_owner.get());
         m_tip->setText(QStringLiteral("Play the matching game"));
         m_tip->ShowTip();
     }
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         m_seam = std::make_unique<TestSeam>();
         setPointerSource([this] { return m_pointer; });
     }
 
-    void init() {
+    void init()
+    {
         windows().clear();
         tooltipWindowDefine();
         m_tip = TooltipWindow::instance();
@@ -75,21 +82,24 @@ private slots:
         m_pointer = ownerRect().center();
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         m_tip->DestroyTip();
         m_owner.reset();
         windows().clear(); // the last test's frame holds a tip of its own
     }
 
     // 19 pixels below the pointer, pulled back to end at the screen's right or bottom edge.
-    void placedBelowPointer_data() {
+    void placedBelowPointer_data()
+    {
         QTest::addColumn<QPoint>("pointer"); // from where the tip ends exactly at both edges
         QTest::newRow("open space") << QPoint(-300, -300);
         QTest::newRow("one past the right edge") << QPoint(1, -50);
         QTest::newRow("one past the bottom edge") << QPoint(-50, 1);
     }
 
-    void placedBelowPointer() {
+    void placedBelowPointer()
+    {
         QFETCH(QPoint, pointer);
         const QRect area = QGuiApplication::primaryScreen()->geometry();
         m_tip->setText(QStringLiteral("Hear the word again"));
@@ -106,7 +116,8 @@ private slots:
 
     // The watcher places a waiting tip anew on every tick; those placements keep to the
     // screen too.
-    void staysOnScreenWhileWaiting() {
+    void staysOnScreenWhileWaiting()
+    {
         const QRect area = QGuiApplication::primaryScreen()->geometry();
         m_owner->setGeometry(area.right() - 60, area.bottom() - 20, 60, 20);
         QTest::qWait(20);
@@ -120,7 +131,8 @@ private slots:
 
     // A tip shows after the start delay, hides after the show time, and then stays hidden,
     // and loaded, while the pointer stays.
-    void showsAfterDelayAndHidesForGood() {
+    void showsAfterDelayAndHidesForGood()
+    {
         QElapsedTimer clock;
         clock.start();
         openTip();
@@ -135,7 +147,8 @@ private slots:
 
     // The watcher closes the tip once the pointer is off the button; its right and
     // bottom edges count as inside.
-    void watcherEdges_data() {
+    void watcherEdges_data()
+    {
         QTest::addColumn<QPoint>("where"); // from the button's top-left; the button is 140 x 39
         QTest::addColumn<bool>("stays");
         QTest::newRow("right edge") << QPoint(140, 19) << true;
@@ -145,7 +158,8 @@ private slots:
         QTest::newRow("above the button") << QPoint(70, -1) << false;
     }
 
-    void watcherEdges() {
+    void watcherEdges()
+    {
         QFETCH(QPoint, where);
         QFETCH(bool, stays);
         openTip();
@@ -155,7 +169,8 @@ private slots:
     }
 
     // A button that has gone counts as outside.
-    void ownerGoneClosesTip() {
+    void ownerGoneClosesTip()
+    {
         openTip();
         m_owner.reset();
         QTRY_VERIFY(!m_tip->isOpen());
@@ -163,7 +178,8 @@ private slots:
 
     // Until the first DestroyTip every close is refused (Unload, the watcher,
     // closing its window) but the program's end; DestroyTip allows closing.
-    void closeRefusedBeforeFirstDestroyTip() {
+    void closeRefusedBeforeFirstDestroyTip()
+    {
         TooltipWindow fresh; // a tip of a new run
         fresh.setIntervals(kStart, kShow, kWatch);
         QVERIFY(!fresh.closeAllowed());

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Contact sheets of the write-along animations for checking them by eye:
 #   work/sheets/finished-*.png   the last frame of every file
 #   work/sheets/tracing-start-*.png  the first frame of the tracing guides

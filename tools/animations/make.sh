@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the 104 write-along animations into Animations/ from the stroke table
 # tools/animations/strokes.txt. Installs what the renderer needs when it is missing.
 set -euo pipefail

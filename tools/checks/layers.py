@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that no source file under src/ includes a header of a higher layer.
 
 The layers, from the bottom:  core;  content (core);  ui (core);  dialogs (ui);

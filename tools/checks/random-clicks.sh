@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Clicks at random on the running program, as a child might, with a real sound server
 # so that every sound takes its real time, and checks what the program reports of its
 # windows and cards on its debug log.

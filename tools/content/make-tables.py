@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the six lesson content tables into resources/DATA/ from the two sources
 beside this script:
 

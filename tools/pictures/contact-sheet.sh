@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes review sheets of the word pictures, each picture with its resource name
 # beneath, to tools/pictures/work/sheets/sheet-N.png (20 pictures a sheet, full size).
 # usage: tools/pictures/contact-sheet.sh [NAME...]   (no names: every picture)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the 165 word pictures, resources/CUSTOM/<NAME>.jpg (300 x 225, progressive
 # JPEG), and their credits, resources/credits/wordpictures.tsv, from words.tsv.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes review sheets of every background, face and picture of tools/screen-art into
 # tools/screen-art/work/sheets/ (ignored by git). Look at every sheet after a change.
 set -euo pipefail

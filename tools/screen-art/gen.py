@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws every window background, button face, cursor, icon and screen picture.
 
 Usage: gen.py [part ...]   with parts among the names in PARTS (all when none given)."""

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates every window background, button face, the cursor, the program icon and
 # the pictures that screens keep for themselves, from the drawings in art/*.py.
 # Installs what it needs first: Debian packages, and the emoji package from npm at an

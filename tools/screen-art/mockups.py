@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Review mock-ups for contact-sheet.sh: the backgrounds with the faces placed where the
 README suggests, and sample labels, so the pictures can be judged together.
 Usage: mockups.py OUT_DIR"""

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the words and letters with every candidate voice, without the
 # pronunciation fixes, and scores each set with a speech recogniser.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates every sound of Lexipond:
 #   resources/WORDS/<NAME>.wav    165 spoken words
 #   resources/LETTERS/<A..Z>.wav  26 spoken letter names

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Renders Lexipond's sounds: the 165 word recordings, the 26 letter names and
 the 8 sound effects.
 

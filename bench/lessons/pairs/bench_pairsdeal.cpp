@@ -1,6 +1,7 @@
-#include "lessons/pairs/pairswindow.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 #include "core/sharedstate.h"
+#include "lessons/pairs/pairswindow.h"
 #include "support/testseam.h"
 
 #include <QTest>
@@ -31,7 +32,10 @@ private slots:
     void dealCards()
     {
         auto* newGame = windows().get<PairsWindow>()->screen()->findChild<QWidget*>("btnpNEW");
-        QBENCHMARK { QTest::mouseClick(newGame, Qt::LeftButton, {}, QPoint(10, 10)); }
+        QBENCHMARK
+        {
+            QTest::mouseClick(newGame, Qt::LeftButton, {}, QPoint(10, 10));
+        }
         QVERIFY(!windows().get<PairsWindow>()->game().card(11).word.isEmpty());
     }
 };

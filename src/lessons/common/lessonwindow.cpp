@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lessons/common/lessonwindow.h"
 
 #include "core/screentexts.h"
+#include "core/sharedstate.h"
 #include "dialogs/correctanswerdialog.h"
 #include "dialogs/playagaindialog.h"
 #include "dialogs/teninarowdialog.h"
 #include "dialogs/wronganswerdialog.h"
-#include "core/sharedstate.h"
 #include "ui/media.h"
 #include "ui/picturebutton.h"
 
@@ -87,8 +88,8 @@ void LessonWindow::titleMake(QWidget* screen, const char* shadowName, const char
     ScreenLabel(screen, shadowName, text, geometry, look);
     LabelLook title = look;
     title.colour = colour;
-    ScreenLabel(screen, titleName, text, geometry.translated(kTitleShadowOffset, kTitleShadowOffset),
-                title);
+    ScreenLabel(screen, titleName, text,
+                geometry.translated(kTitleShadowOffset, kTitleShadowOffset), title);
 }
 
 bool LessonWindow::effectSound(const QString& name)

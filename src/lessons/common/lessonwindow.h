@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ui/picturebutton.h"
@@ -6,6 +7,7 @@
 
 #include <QPixmap>
 #include <QPointer>
+
 #include <optional>
 
 class QKeyEvent;
@@ -27,7 +29,8 @@ namespace lxp {
 class LessonWindow : public Window {
     Q_OBJECT
 public:
-    explicit LessonWindow(const QString& name, const QString& returnTo = QLatin1String(kMainMenuName));
+    explicit LessonWindow(const QString& name,
+                          const QString& returnTo = QLatin1String(kMainMenuName));
 
 protected:
     virtual void buildScreen(QWidget* screen) = 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lessons/pairs/pairsgame.h"
 
 #include "content/contenttables.h"
@@ -39,7 +40,7 @@ void PairsGame::CardSet(int i, bool pictureShown, bool enabled, bool matched)
 }
 
 PairsGame::LetterBlock PairsGame::LetterBlockFind(const QStringList& lines, const QString& letter,
-                                                 qint32 heldCount)
+                                                  qint32 heldCount)
 {
     // The header is a line exactly equal to the letter; an empty line ends the search.
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -109,7 +110,8 @@ void PairsGame::DealCards()
         for (int draws = 0; draws < kMostDrawsPerCard; ++draws) {
             const QString letter = LetterDraw();
             const QStringList lines = ContentTableLoad(QLatin1String(kLetterTable), m_variant);
-            LetterPictureLoad(i, letter, Draw(LetterBlockFind(lines, letter, m_heldCount).count) + 1, lines);
+            LetterPictureLoad(i, letter,
+                              Draw(LetterBlockFind(lines, letter, m_heldCount).count) + 1, lines);
             if (isNewWord(m_cards.at(size_t(i)).word))
                 break;
         }
@@ -168,8 +170,8 @@ void PairsGame::Compare()
     m_lastWord = wordB;
 
     if (wordA != wordB) {
-        if (!m_screen.WrongAnswerShow(a, b, QStringLiteral("You have found  ") + wordA +
-                                                QStringLiteral(" and ") + wordB))
+        if (!m_screen.WrongAnswerShow(
+                a, b, QStringLiteral("You have found  ") + wordA + QStringLiteral(" and ") + wordB))
             return;
         m_cardsTurned = 0;
         CardSet(a, false, true, false);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/choices.h"
@@ -5,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+
 #include <array>
 #include <optional>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lessons/pairs/pairswindow.h"
 
 #include "core/log.h"
@@ -33,10 +34,9 @@ void PairsWindow::buildScreen(QWidget* screen)
     titleMake(screen, "lblMatchPairs", "lblMATCH", QStringLiteral("Match Pairs"), {0, -4, 670, 62},
               {.pointSize = 36, .bold = true, .alignment = Qt::AlignCenter}, QColor(194, 216, 252));
 
-    m_instruction = ScreenLabel(screen, "lblCLICKCARDS",
-                                QStringLiteral("Click two cards below. A matching pair wins."),
-                                {20, 62, 630, 34},
-                                {.pointSize = 14.25, .alignment = Qt::AlignCenter, .wordWrap = true});
+    m_instruction = ScreenLabel(
+        screen, "lblCLICKCARDS", QStringLiteral("Click two cards below. A matching pair wins."),
+        {20, 62, 630, 34}, {.pointSize = 14.25, .alignment = Qt::AlignCenter, .wordWrap = true});
 
     QFont backFont(QStringLiteral("Comic Sans MS"));
     backFont.setPixelSize(72);
@@ -112,7 +112,8 @@ bool PairsWindow::eventFilter(QObject* watched, QEvent* event)
             if (m_cards[size_t(i)]->rect().contains(mouse->position().toPoint())) {
                 m_game.CardClick(i);
                 if (lxpLog().isDebugEnabled() && isOpen())
-                    qCDebug(lxpLog, "pairs: %d found, %d yellow", int(m_game.pairsFound()), yellowCards());
+                    qCDebug(lxpLog, "pairs: %d found, %d yellow", int(m_game.pairsFound()),
+                            yellowCards());
             }
             return true;
         }

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "lessons/common/lessonwindow.h"
 #include "lessons/pairs/pairsgame.h"
 
 #include <QPointer>
+
 #include <array>
 
 class QLabel;

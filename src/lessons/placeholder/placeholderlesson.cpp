@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lessons/placeholder/placeholderlesson.h"
 
 #include "core/screentexts.h"
@@ -16,8 +17,9 @@ PlaceholderLesson::PlaceholderLesson(const QString& name, int titleText, const Q
 void PlaceholderLesson::buildScreen(QWidget* screen)
 {
     // The title sits in the ribbon at the top of the page.
-    m_title = ScreenLabel(screen, "lblTITLE", QString(), QRect(0, 8, 670, 42),
-                          {.pointSize = 18, .bold = true, .colour = Qt::yellow, .alignment = Qt::AlignCenter});
+    m_title = ScreenLabel(
+        screen, "lblTITLE", QString(), QRect(0, 8, 670, 42),
+        {.pointSize = 18, .bold = true, .colour = Qt::yellow, .alignment = Qt::AlignCenter});
 
     // The lesson's picture from the main menu, in the middle of the page.
     auto* picture = new QLabel(screen);

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "lessons/pairs/pairsgame.h"
 
 #include <QSet>
 #include <QStringList>
+
 #include <functional>
 #include <random>
 
@@ -20,7 +22,10 @@ public:
     QString sentence;
     int cardA = -1, cardB = -1;
 
-    bool CardPictureLoad(int, const QString& name) override { return !missingPictures.contains(name); }
+    bool CardPictureLoad(int, const QString& name) override
+    {
+        return !missingPictures.contains(name);
+    }
     void CardPictureCopy(int, int) override {}
     void CardUpdate(int, const lxp::PairCard&) override {}
     // Scripted draws first, then a fixed-seed generator.
@@ -38,8 +43,14 @@ public:
         return step("click");
     }
     void WordSay(const QString& word) override { log << "say " + word; }
-    bool WrongAnswerShow(int a, int b, const QString& text) override { return note("wrong", a, b, text); }
-    bool CorrectAnswerPrepare(int b, const QString& text) override { return note("correct prepared", -1, b, text); }
+    bool WrongAnswerShow(int a, int b, const QString& text) override
+    {
+        return note("wrong", a, b, text);
+    }
+    bool CorrectAnswerPrepare(int b, const QString& text) override
+    {
+        return note("correct prepared", -1, b, text);
+    }
     bool CorrectAnswerShow() override { return step("correct shown"); }
     std::optional<bool> PlayAgainAsk() override
     {

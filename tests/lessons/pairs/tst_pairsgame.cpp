@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/contenttables.h"
 #include "fakepairsscreen.h"
 #include "support/testseam.h"
@@ -163,7 +164,8 @@ private slots:
         const QList<int> pair = cardsOf(game, word);
         game.CardClick(pair.at(1));
         game.CardClick(pair.at(0));
-        QCOMPARE(screen.log, QStringList({"click", "click", "correct prepared", "timer on", "correct shown"}));
+        QCOMPARE(screen.log,
+                 QStringList({"click", "click", "correct prepared", "timer on", "correct shown"}));
         QCOMPARE(screen.cardB, pair.at(1));
         QCOMPARE(screen.sentence, "You have found " + word);
         for (const int i : pair)

@@ -1,6 +1,7 @@
-#include "ui/picturebutton.h"
-#include "support/screensteps.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lessons/pairs/pairswindow.h"
+#include "support/screensteps.h"
+#include "ui/picturebutton.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -30,12 +31,16 @@ class TestPairsSounds : public QObject {
     bool programClosed = false;
     qsizetype soundsAtClose = 0;
 
-    static constexpr const char* kDialogs[] = {"frmMSGCRECT", "frmMSGWRONG", "frmMSGPLYAG", "frmMSGCRT10"};
+    static constexpr const char* kDialogs[] = {"frmMSGCRECT", "frmMSGWRONG", "frmMSGPLYAG",
+                                               "frmMSGCRT10"};
 
     PairsWindow* lesson() { return windows().get<PairsWindow>(); }
     const PairsGame& game() { return lesson()->game(); }
     QWidget* card(int i) { return element(PairsWindow::kName, QString("picCARD_%1").arg(i)); }
-    bool faceUp(int i) { return element<QLabel>(PairsWindow::kName, QString("imgMATCH_%1").arg(i))->isVisible(); }
+    bool faceUp(int i)
+    {
+        return element<QLabel>(PairsWindow::kName, QString("imgMATCH_%1").arg(i))->isVisible();
+    }
     bool yellow(int i) { return card(i)->palette().color(QPalette::Window) == QColor(255, 255, 0); }
     int cardOf(const std::function<bool(const PairCard&)>& wanted)
     {
@@ -56,8 +61,9 @@ class TestPairsSounds : public QObject {
             QMetaObject::invokeMethod(
                 top->windowHandle(),
                 [=, window = QPointer(top->windowHandle())] {
-                    QMouseEvent click(type, local, top->mapToGlobal(local), Qt::LeftButton,
-                                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+                    QMouseEvent click(
+                        type, local, top->mapToGlobal(local), Qt::LeftButton,
+                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
                     if (window)
                         QCoreApplication::sendEvent(window, &click);
                 },
@@ -115,7 +121,8 @@ class TestPairsSounds : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         const QString name = watched->objectName();
-        if (event->type() != QEvent::Show || !std::count(std::begin(kDialogs), std::end(kDialogs), name))
+        if (event->type() != QEvent::Show ||
+            !std::count(std::begin(kDialogs), std::end(kDialogs), name))
             return false;
         if (programClosed)
             faults << name + " shown after the program closed";
@@ -169,7 +176,8 @@ private slots:
             // The learner reads the dialog for a moment (the word timer speaks meanwhile).
             if (!dialog || answeringSince.elapsed() < 300)
                 return;
-            auto* button = dialog->findChild<PictureButton*>(dialog->objectName() == "frmMSGPLYAG" ? "btnpYES" : "btnpOK");
+            auto* button = dialog->findChild<PictureButton*>(
+                dialog->objectName() == "frmMSGPLYAG" ? "btnpYES" : "btnpOK");
             if (!button)
                 return;
             for (QLabel* label : dialog->findChildren<QLabel*>(QRegularExpression("^lblWordWas")))
@@ -208,11 +216,12 @@ private slots:
     {
         QTest::addColumn<QString>("sound");
         QTest::addColumn<Action>("action");
-        const std::pair<const char*, Action> actions[] = {{"card", Action::Card},
-                                                          {"new game", Action::NewGame},
-                                                          {"exit", Action::Exit},
-                                                          {"close box", Action::LessonClose},
-                                                          {"main window's close box", Action::ProgramClose}};
+        const std::pair<const char*, Action> actions[] = {
+            {"card", Action::Card},
+            {"new game", Action::NewGame},
+            {"exit", Action::Exit},
+            {"close box", Action::LessonClose},
+            {"main window's close box", Action::ProgramClose}};
         for (const char* sound : {"first card", "second card", "wrong", "right", "word"})
             for (const auto& [name, action] : actions)
                 QTest::addRow("%s during the %s sound", name, sound) << QString(sound) << action;
@@ -223,13 +232,15 @@ private slots:
         QFETCH(Action, action);
         const int a = 0;
         const QString wordA = game().card(a).word;
-        const int pairOfA = cardOf([&](const PairCard& c) { return &c != &game().card(a) && c.word == wordA; });
+        const int pairOfA =
+            cardOf([&](const PairCard& c) { return &c != &game().card(a) && c.word == wordA; });
         const int b = cardOf([&](const PairCard& c) { return c.word != wordA; });
-        const int c = cardOf([&](const PairCard& c) { return c.word != wordA && c.word != game().card(b).word; });
+        const int c = cardOf(
+            [&](const PairCard& c) { return c.word != wordA && c.word != game().card(b).word; });
         const int second = sound == "right" || sound == "word" ? pairOfA : b;
         program->seam.setResource("WORDS", wordA, program->seam.resource("AUDIO", "CLICK"));
 
-        const QString label = sound == "wrong" ? "AUDIO/LOOSE"
+        const QString label = sound == "wrong"   ? "AUDIO/LOOSE"
                               : sound == "right" ? "AUDIO/WIN"
                               : sound == "word"  ? "WORDS/" + wordA.toUpper()
                                                  : "AUDIO/CLICK";

@@ -1,8 +1,9 @@
-#include "ui/picturebutton.h"
-#include "lessons/pairs/pairswindow.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 #include "core/sharedstate.h"
+#include "lessons/pairs/pairswindow.h"
 #include "support/testseam.h"
+#include "ui/picturebutton.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,15 +25,24 @@ class TestFrmLessPair : public QObject {
 
     PairsWindow* lesson() { return windows().get<PairsWindow>(); }
     const PairsGame& game() { return lesson()->game(); }
-    QWidget* card(int i) { return lesson()->screen()->findChild<QWidget*>(QString("picCARD_%1").arg(i)); }
-    bool faceUp(int i) { return lesson()->screen()->findChild<QLabel*>(QString("imgMATCH_%1").arg(i))->isVisible(); }
+    QWidget* card(int i)
+    {
+        return lesson()->screen()->findChild<QWidget*>(QString("picCARD_%1").arg(i));
+    }
+    bool faceUp(int i)
+    {
+        return lesson()->screen()->findChild<QLabel*>(QString("imgMATCH_%1").arg(i))->isVisible();
+    }
     QColor frame(int i) { return card(i)->palette().color(QPalette::Window); }
     void click(int i) { QTest::mouseClick(card(i), Qt::LeftButton, {}, QPoint(60, 60)); }
     void postClick(int i)
     {
         for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(card(i), new QMouseEvent(type, QPointF(60, 60), card(i)->mapToGlobal(QPointF(60, 60)),
-                                                                 Qt::LeftButton, type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {}));
+            QCoreApplication::postEvent(
+                card(i),
+                new QMouseEvent(
+                    type, QPointF(60, 60), card(i)->mapToGlobal(QPointF(60, 60)), Qt::LeftButton,
+                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {}));
     }
     QString noteOf(QWidget* dialog)
     {
@@ -53,7 +63,9 @@ private slots:
         connect(&answerer, &QTimer::timeout, this, [this] {
             QWidget* dialog = QApplication::activeModalWidget();
             const QString name = dialog ? dialog->objectName() : QString();
-            auto* button = dialog ? dialog->findChild<PictureButton*>(name == "frmMSGPLYAG" ? playAgainButton : "btnpOK") : nullptr;
+            auto* button = dialog ? dialog->findChild<PictureButton*>(
+                                        name == "frmMSGPLYAG" ? playAgainButton : "btnpOK")
+                                  : nullptr;
             if (!button || !dialog->isVisible())
                 return;
             dialogs << noteOf(dialog);
@@ -112,8 +124,8 @@ private slots:
         };
         click(0);
         seam->onPlay = nullptr;
-        QCOMPARE(dialogs, QStringList({"frmMSGWRONG: You have found  " + game().card(0).word + " and " +
-                                       game().card(other).word + " - + +"}));
+        QCOMPARE(dialogs, QStringList({"frmMSGWRONG: You have found  " + game().card(0).word +
+                                       " and " + game().card(other).word + " - + +"}));
         QVERIFY(!faceUp(0) && !faceUp(other));
         QTRY_VERIFY(faceUp(third));
         QVERIFY(seam->played.contains("AUDIO/LOOSE"));
@@ -137,7 +149,8 @@ private slots:
             QVERIFY(faceUp(pair.at(0)) && frame(pair.at(1)) == QColor(255, 255, 0));
             QTRY_VERIFY(seam->played.contains("WORDS/" + word.toUpper()));
         }
-        QCOMPARE(dialogs.at(dialogs.size() - 2), "frmMSGCRECT: You have found " + words.last() + " +");
+        QCOMPARE(dialogs.at(dialogs.size() - 2),
+                 "frmMSGCRECT: You have found " + words.last() + " +");
         QCOMPARE(dialogs.last(), QString("frmMSGPLYAG:"));
         QTRY_VERIFY(!lesson()->isOpen());
         QVERIFY(windows().find("frmMAINMENU")->isOpen());
@@ -145,7 +158,8 @@ private slots:
 
     void exitBringsTheMenuBack()
     {
-        QTest::mouseClick(lesson()->screen()->findChild<PictureButton*>("btnpEXIT"), Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseClick(lesson()->screen()->findChild<PictureButton*>("btnpEXIT"), Qt::LeftButton,
+                          {}, QPoint(20, 20));
         QVERIFY(!lesson()->isOpen());
         QVERIFY(windows().find("frmMAINMENU")->isOpen());
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the write-along animations: the stroke table describes every letter, the
 // easily confused ones in the taught directions, and each of the 104 files is a small,
 // square, endlessly looping animation, the letters standing on the base line.
@@ -18,7 +19,8 @@ namespace {
 const QString kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
 // A letter's two files: the letter written, and its tracing guide.
-QStringList filesOf(QChar letter) {
+QStringList filesOf(QChar letter)
+{
     return letter.isUpper()
                ? QStringList{letter + QString(" ucase chr.gif"), letter + QString(" - Ucase.gif")}
                : QStringList{letter + QString(" lcase chr.gif"), letter + QString(" - lcase.gif")};
@@ -26,7 +28,8 @@ QStringList filesOf(QChar letter) {
 
 // How the strokes go: "down", "up" or "slant" for a line, "clockwise" or "anticlockwise"
 // for an arc; the pieces of one stroke joined with "+", strokes with ", ".
-QString describe(const Glyph& glyph) {
+QString describe(const Glyph& glyph)
+{
     QStringList strokes;
     for (const Stroke& stroke : glyph.strokes) {
         QStringList pieces;
@@ -43,7 +46,8 @@ QString describe(const Glyph& glyph) {
 }
 
 // Each frame of an animation with the time it is shown.
-QList<std::pair<QImage, int>> framesOf(const QString& fileName) {
+QList<std::pair<QImage, int>> framesOf(const QString& fileName)
+{
     QImageReader reader(sourcePath("Animations/" + fileName));
     QList<std::pair<QImage, int>> frames;
     for (QImage image; reader.supportsAnimation() && reader.read(&image);)
@@ -52,7 +56,8 @@ QList<std::pair<QImage, int>> framesOf(const QString& fileName) {
 }
 
 // The lowest row of the finished letter: the last that differs from the empty paper.
-int inkBottom(const QImage& first, const QImage& last) {
+int inkBottom(const QImage& first, const QImage& last)
+{
     for (int y = last.height() - 1; y >= 0; --y)
         if (first.copy(0, y, first.width(), 1) != last.copy(0, y, last.width(), 1))
             return y;
@@ -67,7 +72,8 @@ class TestAnimations : public QObject {
     int m_baseLine = -1; // where the capital A ends
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         QFile file(sourcePath("tools/animations/strokes.txt"));
         QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(file.fileName()));
         QString error;
@@ -77,7 +83,8 @@ private slots:
         m_baseLine = inkBottom(a.first().first, a.last().first);
     }
 
-    void strokeTableDescribesEveryLetter() {
+    void strokeTableDescribesEveryLetter()
+    {
         QCOMPARE(m_table.glyphs().size(), 52);
         for (QChar letter : kLetters)
             QVERIFY2(m_table.find(letter) && !m_table.find(letter)->strokes.isEmpty(),
@@ -86,7 +93,8 @@ private slots:
 
     // The letters children mix up: b and p stick first, then the bowl clockwise away
     // from it; d and q the circle anticlockwise first, then the stick.
-    void lettersAreWrittenAsTaught_data() {
+    void lettersAreWrittenAsTaught_data()
+    {
         QTest::addColumn<QChar>("letter");
         QTest::addColumn<QString>("strokes");
         QTest::newRow("b") << QChar('b') << "down, clockwise";
@@ -94,13 +102,15 @@ private slots:
         QTest::newRow("p") << QChar('p') << "down, clockwise";
         QTest::newRow("q") << QChar('q') << "anticlockwise, down";
     }
-    void lettersAreWrittenAsTaught() {
+    void lettersAreWrittenAsTaught()
+    {
         QFETCH(QChar, letter);
         QFETCH(QString, strokes);
         QCOMPARE(describe(*m_table.find(letter)), strokes);
     }
 
-    void animationFile_data() {
+    void animationFile_data()
+    {
         QTest::addColumn<QString>("fileName");
         for (QChar letter : kLetters)
             for (const QString& file : filesOf(letter))
@@ -109,7 +119,8 @@ private slots:
     // Small, square, looping forever, and written at 12 frames a second or more (only
     // the empty paper and the finished letter may be held longer); a letter as written
     // ends on the base line, only the tails of g j p q y go below it.
-    void animationFile() {
+    void animationFile()
+    {
         QFETCH(QString, fileName);
         const qint64 size = QFileInfo(sourcePath("Animations/" + fileName)).size();
         QVERIFY2(size > 0 && size < 150 * 1024, qPrintable(QString::number(size)));
@@ -130,7 +141,8 @@ private slots:
         }
     }
 
-    void everyAnimationIsCredited() {
+    void everyAnimationIsCredited()
+    {
         QCOMPARE(lxp::creditsFault("animations", {"Animations"}), QString());
     }
 };

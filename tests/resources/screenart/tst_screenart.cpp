@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the window backgrounds, button faces, cursor, icon and screen pictures:
 // names, sizes, file formats and credits.
 #include "support/jpegmarkers.h"
@@ -12,13 +13,15 @@ using namespace lxp;
 
 namespace {
 
-quint32 le(const QByteArray& b, qsizetype at, int bytes = 4) {
+quint32 le(const QByteArray& b, qsizetype at, int bytes = 4)
+{
     return bytes == 2 ? qFromLittleEndian<quint16>(b.constData() + at)
                       : qFromLittleEndian<quint32>(b.constData() + at);
 }
 
 // Every face of every element: the pattern's %1 is the element, %2 the face.
-QStringList faces(const QString& pattern, const QStringList& elements, bool disabled = false) {
+QStringList faces(const QString& pattern, const QStringList& elements, bool disabled = false)
+{
     QStringList names;
     for (const QString& element : elements)
         for (const QString face : {"NORMAL", "HL", "PRESSED", "DISABLED"})
@@ -35,7 +38,8 @@ private slots:
     // Every window background, button face, desktop icon and picture of a screen (as
     // resources/screens/README.md lists them) with its size and format (backgrounds
     // baseline JPEG, faces 24-bit BMP), and nothing else compiled into the folders.
-    void picturesExistWithTheirSizes() {
+    void picturesExistWithTheirSizes()
+    {
         const QStringList letters =
             QString("ABCDEFGHIJKLMNOPQRSTUVWXYZ").split("", Qt::SkipEmptyParts);
         const QStringList tags = {"Animals", "Colors", "Fruit",  "General",   "Musical",
@@ -85,7 +89,8 @@ private slots:
     }
 
     // Cursor 101: one 32 x 32 monochrome image with its hot spot at the fingertip (6, 0).
-    void cursorHasItsHotSpotAtTheFingertip() {
+    void cursorHasItsHotSpotAtTheFingertip()
+    {
         const QByteArray cur = ResourceTable::read("CURSOR", "101");
         QVERIFY(cur.size() > 22 + 40);
         QCOMPARE(cur.left(8), QByteArray::fromHex("0000020001002020")); // cursor, 1 image, 32 x 32
@@ -100,7 +105,8 @@ private slots:
     }
 
     // The icon holds 16, 32 and 48 px, each in 256 colours and in 32-bit, all readable.
-    void iconHoldsSixImages() {
+    void iconHoldsSixImages()
+    {
         QByteArray ico = ResourceTable::read("ICON", "LEXIPOND");
         QVERIFY(ico.size() > 6 + 6 * 16);
         QCOMPARE(ico.left(6), QByteArray::fromHex("000001000600"));
@@ -121,7 +127,8 @@ private slots:
                      qPrintable(reader.errorString()));
     }
 
-    void everyPictureIsCredited() {
+    void everyPictureIsCredited()
+    {
         QCOMPARE(
             creditsFault("screenart", {"resources/BITMAP", "resources/CURSOR", "resources/DIALOG",
                                        "resources/ICON", "resources/screens"}),

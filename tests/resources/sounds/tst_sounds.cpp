@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks every shipped sound: the 165 word recordings, the 26 letter names and the 8
 // effects, as the program finds them in its resource table.
 #include "support/shippedcontent.h"
@@ -15,7 +16,8 @@ namespace {
 
 constexpr int kRate = 44100;
 
-QStringList expectedNames(const QString& type) {
+QStringList expectedNames(const QString& type)
+{
     QStringList names = type == "WORDS" ? shippedWordNames().values()
                         : type == "LETTERS"
                             ? QString("ABCDEFGHIJKLMNOPQRSTUVWXYZ").split("", Qt::SkipEmptyParts)
@@ -25,11 +27,13 @@ QStringList expectedNames(const QString& type) {
     return names;
 }
 
-quint32 le32(const QByteArray& b, qsizetype at) {
+quint32 le32(const QByteArray& b, qsizetype at)
+{
     return qFromLittleEndian<quint32>(b.constData() + at);
 }
 
-QList<qint16> samples(const QByteArray& wav) {
+QList<qint16> samples(const QByteArray& wav)
+{
     QList<qint16> s(std::max<qsizetype>(0, (wav.size() - 44) / 2));
     qFromLittleEndian<qint16>(wav.constData() + 44, s.size(), s.data());
     return s;
@@ -37,7 +41,8 @@ QList<qint16> samples(const QByteArray& wav) {
 
 // Level in dBFS of the 20 ms frames within 30 dB of the loudest one: the level that
 // is heard, however long the pauses inside "knife and fork" are.
-double activeLevelDb(const QList<qint16>& s) {
+double activeLevelDb(const QList<qint16>& s)
+{
     const int frame = kRate / 50;
     QList<double> power; // mean square of each frame, full scale 1
     for (qsizetype i = 0; i + frame <= s.size(); i += frame)
@@ -56,7 +61,8 @@ class TestSounds : public QObject {
     Q_OBJECT
 private slots:
     // 165 words, 26 letters and 8 effects: 199 sounds, and no others.
-    void exactlyTheExpectedSounds() {
+    void exactlyTheExpectedSounds()
+    {
         QCOMPARE(expectedNames("WORDS").size(), 165);
         for (const QString type : {"WORDS", "LETTERS", "AUDIO"})
             QCOMPARE(ResourceTable::names(type), expectedNames(type));
@@ -64,7 +70,8 @@ private slots:
 
     // Format, length (a sound blocks the program while it plays), a prompt start
     // and no clipping.
-    void eachSound_data() {
+    void eachSound_data()
+    {
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("name");
         QTest::addColumn<double>("longest");
@@ -73,7 +80,8 @@ private slots:
             for (const QString& name : expectedNames(type))
                 QTest::newRow(qPrintable(type + ("/" + name))) << type << name << longest;
     }
-    void eachSound() {
+    void eachSound()
+    {
         QFETCH(QString, type);
         QFETCH(QString, name);
         QFETCH(double, longest);
@@ -100,7 +108,8 @@ private slots:
 
     // Words and letters follow one another in the lessons: none may stand out as
     // louder or softer than the rest.
-    void speechEvenlyLoud() {
+    void speechEvenlyLoud()
+    {
         QList<QPair<double, QString>> levels;
         for (const QString type : {"WORDS", "LETTERS"})
             for (const QString& name : expectedNames(type))
@@ -114,7 +123,8 @@ private slots:
                 qPrintable(QString("%1 at %2 dB, median %3 dB").arg(name).arg(db).arg(median)));
     }
 
-    void everySoundIsCredited() {
+    void everySoundIsCredited()
+    {
         QCOMPARE(
             creditsFault("sounds", {"resources/WORDS", "resources/LETTERS", "resources/AUDIO"}),
             QString());

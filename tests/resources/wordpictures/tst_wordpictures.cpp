@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the word pictures (resource type "CUSTOM"): one for every word of the
 // shipped content tables and none besides, each a progressive JPEG of 300 x 225 that
 // decodes, shared only by the British and American names of one thing, all credited.
@@ -13,7 +14,8 @@ using namespace lxp;
 class TestWordPictures : public QObject {
     Q_OBJECT
 private slots:
-    void namesMatchTheWordsOfTheTables() {
+    void namesMatchTheWordsOfTheTables()
+    {
         QStringList words = shippedWordNames().values();
         words.sort();
         QCOMPARE(words.size(), 165);
@@ -22,7 +24,8 @@ private slots:
 
     // Each picture decodes to 300 x 225 from a progressive JPEG; only the British and
     // American names of one thing may share a picture.
-    void eachPictureProgressiveAndItsOwn() {
+    void eachPictureProgressiveAndItsOwn()
+    {
         const QSet<QSet<QString>> samePicture = {
             {"AUBERGINE", "EGGPLANT"}, {"CHILLI", "CHILI"},       {"COURGETTE", "ZUCCHINI"},
             {"JEWELLERY", "JEWELRY"},  {"UNDERGROUND", "SUBWAY"}, {"FOOTBALL", "SOCCER"}};
@@ -39,7 +42,8 @@ private slots:
         }
     }
 
-    void everyPictureIsCredited() {
+    void everyPictureIsCredited()
+    {
         QCOMPARE(creditsFault("wordpictures", {"resources/CUSTOM"}), QString());
     }
 };

@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gifwriter.h"
 
-#include <gif_lib.h>
-
 #include <algorithm>
+#include <gif_lib.h>
 #include <limits>
 
 namespace {
@@ -14,7 +14,8 @@ struct Rect {
 // The smallest rectangle holding every pixel where the two frames differ;
 // empty when they are the same.
 Rect changedRect(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b,
-                 int width, int height) {
+                 int width, int height)
+{
     int left = width, right = -1, top = height, bottom = -1;
     for (int y = 0; y < height; ++y) {
         const unsigned char* ra = a.data() + size_t(y) * width;
@@ -35,11 +36,13 @@ Rect changedRect(const std::vector<unsigned char>& a, const std::vector<unsigned
 
 } // namespace
 
-GifWriter::GifWriter(QList<QRgb> palette) : m_palette(std::move(palette)) {
+GifWriter::GifWriter(QList<QRgb> palette) : m_palette(std::move(palette))
+{
     m_palette.resize(std::min<qsizetype>(m_palette.size(), 256));
 }
 
-unsigned char GifWriter::indexOf(QRgb colour) {
+unsigned char GifWriter::indexOf(QRgb colour)
+{
     const auto cached = m_nearest.constFind(colour);
     if (cached != m_nearest.constEnd())
         return *cached;
@@ -60,7 +63,8 @@ unsigned char GifWriter::indexOf(QRgb colour) {
     return static_cast<unsigned char>(best);
 }
 
-void GifWriter::addFrame(const QImage& frame, int delayCs) {
+void GifWriter::addFrame(const QImage& frame, int delayCs)
+{
     const QImage image = frame.convertToFormat(QImage::Format_RGB32);
     Frame f;
     f.width = image.width();
@@ -79,7 +83,8 @@ void GifWriter::addFrame(const QImage& frame, int delayCs) {
     m_frames.append(std::move(f));
 }
 
-bool GifWriter::write(const QString& path, QString* error) const {
+bool GifWriter::write(const QString& path, QString* error) const
+{
     auto fail = [error](const QString& what) {
         if (error)
             *error = what;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes an endlessly looping animated GIF from full frames, all in one fixed
 // palette. Each frame after the first is stored as the smallest rectangle that
 // differs from the frame before it; frames equal to the one before only lengthen

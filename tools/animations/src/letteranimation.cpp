@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "letteranimation.h"
 
 #include <QFont>
@@ -59,7 +60,8 @@ struct PenPath {
     QPainterPath pathTo(double s) const;
 };
 
-QPointF PenPath::pointAt(double s) const {
+QPointF PenPath::pointAt(double s) const
+{
     if (points.size() == 1 || s <= 0)
         return points.first();
     const auto it = std::lower_bound(distance.begin(), distance.end(), s);
@@ -71,7 +73,8 @@ QPointF PenPath::pointAt(double s) const {
     return points[i - 1] + (points[i] - points[i - 1]) * t;
 }
 
-QPainterPath PenPath::pathTo(double s) const {
+QPainterPath PenPath::pathTo(double s) const
+{
     QPainterPath path(points.first());
     for (qsizetype i = 1; i < points.size() && distance[i] < s; ++i)
         path.lineTo(points[i]);
@@ -115,7 +118,8 @@ private:
     QList<TimedFrame> m_frames;
 };
 
-Animator::Animator(const Glyph& glyph, Series series) : m_series(series) {
+Animator::Animator(const Glyph& glyph, Series series) : m_series(series)
+{
     const LetterStrokes::Extent extent = LetterStrokes::glyphExtent(glyph);
     m_descender = extent.bottom < -0.5;
     if (series == Series::Tracing) {
@@ -145,14 +149,16 @@ Animator::Animator(const Glyph& glyph, Series series) : m_series(series) {
     m_paper = paperImage();
 }
 
-QPointF Animator::toPixels(QPointF p) const {
+QPointF Animator::toPixels(QPointF p) const
+{
     return {m_originX + p.x() * m_unit, m_baseY - p.y() * m_unit};
 }
 
 // Each stroke's number goes beside its start, clear of every stroke and of the
 // other numbers: preferably outside the letter, across from where the pen goes
 // and a little behind its start, and as near to the start as that allows.
-void Animator::placeBadges() {
+void Animator::placeBadges()
+{
     const double clearStroke = m_trackWidth / 2 + kBadgeRadius + 1;
     const double clearBadge = 2 * kBadgeRadius + 3;
     const double margin = kBadgeRadius + 1;
@@ -215,7 +221,8 @@ void Animator::placeBadges() {
 // How far along its stroke the direction arrow reaches: a short way, and not as
 // far as where a later stroke starts on this one (as the hump of n starts on its
 // stick), so that the two arrows do not run into each other.
-double Animator::arrowLength(const PenPath& path) const {
+double Animator::arrowLength(const PenPath& path) const
+{
     double length = std::min(0.5 * m_unit, 0.6 * path.length());
     const qsizetype self = &path - m_paths.constData();
     for (qsizetype later = self + 1; later < m_paths.size(); ++later) {
@@ -229,7 +236,8 @@ double Animator::arrowLength(const PenPath& path) const {
     return length;
 }
 
-QImage Animator::paperImage() const {
+QImage Animator::paperImage() const
+{
     QImage image(kFrameSize, kFrameSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(kPaper);
     QPainter p(&image);
@@ -284,7 +292,8 @@ QImage Animator::paperImage() const {
     return image;
 }
 
-QImage Animator::frameImage(const Moment& m) const {
+QImage Animator::frameImage(const Moment& m) const
+{
     QImage image = m_paper;
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -338,20 +347,24 @@ QImage Animator::frameImage(const Moment& m) const {
     return image;
 }
 
-void Animator::add(const Moment& m, int delayCs) {
+void Animator::add(const Moment& m, int delayCs)
+{
     m_frames.append({frameImage(m), delayCs});
 }
 
 // Eases a stroke in and out a little, as a hand does.
-double eased(double t) {
+double eased(double t)
+{
     return t - 0.6 * std::sin(2 * M_PI * t) / (2 * M_PI);
 }
 
-int framesFor(double pixels, double speed, int atLeast) {
+int framesFor(double pixels, double speed, int atLeast)
+{
     return std::max(atLeast, int(std::ceil(pixels / speed / kFrameSeconds)));
 }
 
-QList<TimedFrame> Animator::frames() {
+QList<TimedFrame> Animator::frames()
+{
     m_frames.clear();
     add(Moment{}, m_series == Series::Tracing ? kIntroDelayTracing : kIntroDelayWriting);
 
@@ -388,18 +401,21 @@ QList<TimedFrame> Animator::frames() {
 
 } // namespace
 
-QFont numberFont() {
+QFont numberFont()
+{
     QFont font(QStringLiteral("Comic Neue"));
     font.setPixelSize(14);
     font.setBold(true);
     return font;
 }
 
-QList<TimedFrame> render(const Glyph& glyph, Series series) {
+QList<TimedFrame> render(const Glyph& glyph, Series series)
+{
     return Animator(glyph, series).frames();
 }
 
-QList<QRgb> palette() {
+QList<QRgb> palette()
+{
     const QList<QColor> keys = {kPaper, kLine, kLightLine, kInk,  kTrack,
                                 kGuide, kTip,  kTipRim,    kWhite};
     // Pairs of colours that meet at an edge; each gets a ramp of shades.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns one glyph of the stroke table into the frames of its animation: the
 // letter written stroke by stroke on handwriting lines ("chr" series), or the
 // tracing guide with numbered starts and direction arrows ("-" series).

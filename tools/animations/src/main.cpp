@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the write-along animations: four files for each letter of the stroke table.
 //   lxp-letter-animations STROKE-TABLE OUTPUT-FOLDER [LETTERS]
 // LETTERS limits the run to some letters (e.g. "bdpq"); all of them by default.
@@ -22,7 +23,8 @@ struct Output {
 };
 
 // The four file names of one letter, as the write-along screen asks for them.
-QList<Output> outputsOf(QChar letter) {
+QList<Output> outputsOf(QChar letter)
+{
     using LetterAnimation::Series;
     const QString capital = letter.toUpper();
     const QString small = letter.toLower();
@@ -33,14 +35,16 @@ QList<Output> outputsOf(QChar letter) {
             {small + QStringLiteral(" - lcase.gif"), Series::Tracing}};
 }
 
-int fail(const QString& message) {
+int fail(const QString& message)
+{
     std::fprintf(stderr, "%s\n", qPrintable(message));
     return 1;
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3 || args.size() > 4)

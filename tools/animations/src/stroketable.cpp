@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "stroketable.h"
 
 #include <QRegularExpression>
@@ -13,12 +14,14 @@ namespace {
 
 constexpr double kJoinTolerance = 0.01;
 
-QPointF arcPoint(const Segment& s, double deg) {
+QPointF arcPoint(const Segment& s, double deg)
+{
     const double rad = qDegreesToRadians(deg);
     return {s.centre.x() + s.radiusX * std::cos(rad), s.centre.y() + s.radiusY * std::sin(rad)};
 }
 
-double distance(QPointF a, QPointF b) {
+double distance(QPointF a, QPointF b)
+{
     return std::hypot(a.x() - b.x(), a.y() - b.y());
 }
 
@@ -28,7 +31,8 @@ class SegmentReader {
 public:
     explicit SegmentReader(QStringList words) : m_words(std::move(words)) {}
 
-    bool read(Segment* segment, QString* error) {
+    bool read(Segment* segment, QString* error)
+    {
         const QString kind = next();
         if (kind == QLatin1String("line")) {
             segment->kind = Segment::Kind::Line;
@@ -76,24 +80,28 @@ public:
 private:
     QString next() { return m_pos < m_words.size() ? m_words.at(m_pos++) : QString(); }
     bool keyword(const char* word) { return next() == QLatin1String(word); }
-    bool number(double* value) {
+    bool number(double* value)
+    {
         bool ok = false;
         *value = next().toDouble(&ok);
         return ok && std::isfinite(*value);
     }
-    bool point(QPointF* p) {
+    bool point(QPointF* p)
+    {
         double x = 0, y = 0;
         if (!number(&x) || !number(&y))
             return false;
         *p = {x, y};
         return true;
     }
-    bool finished(QString* error) {
+    bool finished(QString* error)
+    {
         if (m_pos == m_words.size())
             return true;
         return fail(error, QStringLiteral("unexpected \"%1\"").arg(m_words.at(m_pos)));
     }
-    bool fail(QString* error, const QString& why = QString()) {
+    bool fail(QString* error, const QString& why = QString())
+    {
         if (error->isEmpty())
             *error = why.isEmpty() ? QStringLiteral("cannot read the segment") : why;
         return false;
@@ -105,7 +113,8 @@ private:
 
 } // namespace
 
-QPointF Segment::start() const {
+QPointF Segment::start() const
+{
     switch (kind) {
     case Kind::Arc:
         return arcPoint(*this, startDeg);
@@ -114,7 +123,8 @@ QPointF Segment::start() const {
     }
 }
 
-QPointF Segment::end() const {
+QPointF Segment::end() const
+{
     switch (kind) {
     case Kind::Line:
         return to;
@@ -126,7 +136,8 @@ QPointF Segment::end() const {
     return from;
 }
 
-QPointF Segment::pointAt(double t) const {
+QPointF Segment::pointAt(double t) const
+{
     switch (kind) {
     case Kind::Line:
         return from + (to - from) * t;
@@ -138,7 +149,8 @@ QPointF Segment::pointAt(double t) const {
     return from;
 }
 
-double Segment::length() const {
+double Segment::length() const
+{
     switch (kind) {
     case Kind::Line:
         return distance(from, to);
@@ -160,26 +172,31 @@ double Segment::length() const {
     return 0;
 }
 
-bool Stroke::isDot() const {
+bool Stroke::isDot() const
+{
     return segments.size() == 1 && segments.first().kind == Segment::Kind::Dot;
 }
 
-QPointF Stroke::start() const {
+QPointF Stroke::start() const
+{
     return segments.isEmpty() ? QPointF() : segments.first().start();
 }
 
-QPointF Stroke::end() const {
+QPointF Stroke::end() const
+{
     return segments.isEmpty() ? QPointF() : segments.last().end();
 }
 
-double Stroke::length() const {
+double Stroke::length() const
+{
     double sum = 0;
     for (const Segment& s : segments)
         sum += s.length();
     return sum;
 }
 
-bool StrokeTable::parse(const QString& text, QString* error) {
+bool StrokeTable::parse(const QString& text, QString* error)
+{
     m_glyphs.clear();
     QString why;
     const QStringList lines = text.split(QLatin1Char('\n'));
@@ -247,7 +264,8 @@ bool StrokeTable::parse(const QString& text, QString* error) {
     return true;
 }
 
-const Glyph* StrokeTable::find(QChar letter) const {
+const Glyph* StrokeTable::find(QChar letter) const
+{
     for (const Glyph& g : m_glyphs) {
         if (g.letter == letter)
             return &g;
@@ -255,7 +273,8 @@ const Glyph* StrokeTable::find(QChar letter) const {
     return nullptr;
 }
 
-QList<QPointF> strokePoints(const Stroke& stroke, double step) {
+QList<QPointF> strokePoints(const Stroke& stroke, double step)
+{
     QList<QPointF> points;
     for (const Segment& segment : stroke.segments) {
         const int pieces = std::max(1, int(std::ceil(segment.length() / step)));
@@ -265,7 +284,8 @@ QList<QPointF> strokePoints(const Stroke& stroke, double step) {
     return points;
 }
 
-Extent glyphExtent(const Glyph& glyph) {
+Extent glyphExtent(const Glyph& glyph)
+{
     Extent e{1e9, -1e9, 1e9, -1e9};
     for (const Stroke& stroke : glyph.strokes) {
         for (const QPointF& p : strokePoints(stroke, 0.01)) {

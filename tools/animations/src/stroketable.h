@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stroke table of the write-along animations: every letter as ordered strokes
 // of lines, arcs and dots in letter units (base line y = 0, middle line y = 1,
 // top line y = 2, descender line y = -1; y grows upwards).

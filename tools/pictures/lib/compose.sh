@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers that the word picture recipes use (sourced by make.sh).
 # Every picture is built at 300 x 225 pixels: a background, then layers placed
 # by their centre relative to the picture's centre.

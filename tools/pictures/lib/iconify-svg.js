@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes one icon of an Iconify JSON icon set as a standalone SVG file.
 // usage: node iconify-svg.js ICONS.json NAME OUT.svg
 'use strict';

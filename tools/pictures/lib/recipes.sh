@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The recipes of words.tsv. Each writes the picture of one word to $OUT.
 
 # e CODE|FILE [SIZE]: one 3D emoji (or a prepared picture) on the standard background.

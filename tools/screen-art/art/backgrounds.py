@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The four window backgrounds of the resource type "DIALOG" (baseline JPEG).
 
 Each keeps its quiet areas plain, so that the screens can place their elements there;

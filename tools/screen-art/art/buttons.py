@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The shared button faces of the resource table ("BTN", "BTNSPEAKER")."""
 import os
 from .common import RES, WORK, FACE_WORDS, svg_doc, render_svg, to_bmp24, to_png, grey

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Shared helpers of the screen-art pipeline: the palette, SVG snippets,
 rendering through rsvg-convert and conversion through ImageMagick."""
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """resources/credits/screenart.tsv: one row for every file this pipeline ships."""
 import os
 from .common import REPO, RES

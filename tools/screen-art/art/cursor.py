@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Cursor 101: a 32 x 32 black-and-white pointing hand, hot spot at the fingertip (6, 0).
 
 Written as a Windows cursor file (resources/CURSOR/101.cur); the program reads it with

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Small drawings shared by several pictures: the duck, clouds, lily pads, reeds,
 sparkles, the pond mark of the program logo."""
 from .common import FONT, shade

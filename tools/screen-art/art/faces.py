@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The button faces: one look for every button of the program.
 
 A face is a soft rounded body with a darker lip below it (so the button seems to

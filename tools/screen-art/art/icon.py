@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program icon: LEXIPOND.ico (16, 32 and 48 px, each in 256 colours and in 32-bit
 colour) and PNG copies for the desktop sizes of Linux."""
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Pictures that screens keep for themselves (resources/screens/<window>/)."""
 import os
 from .common import (RES, WORK, HUES, FONT, FONT_KR, CONVERT, FACE_WORDS, svg_doc, render_svg, run,
