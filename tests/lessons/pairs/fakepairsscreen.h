@@ -30,8 +30,10 @@ public:
     void CardUpdate(int, const lxp::PairCard&) override {}
     // Scripted draws first, then a fixed-seed generator.
     QList<double> scriptedDraws;
+    int draws = 0;
     double RandomDraw() override
     {
+        ++draws;
         if (!scriptedDraws.isEmpty())
             return scriptedDraws.takeFirst();
         return std::uniform_real_distribution<double>(0.0, 1.0)(m_generator);

@@ -93,19 +93,6 @@ private slots:
         seam.reset();
     }
 
-    void cardsLieOnTheFixedGridFaceDown()
-    {
-        for (int i = 0; i < PairsGame::kCards; ++i) {
-            QVERIFY(card(i)->isVisible() && !faceUp(i));
-            QCOMPARE(frame(i), QColor(40, 112, 219));
-            QCOMPARE(card(i)->size(), QSize(139, 121));
-        }
-        // Card 7 top left, card 5 bottom right, columns 144 and rows 126 pixels apart.
-        QCOMPARE(card(5)->pos() - card(7)->pos(), QPoint(3 * 144, 2 * 126));
-        QCOMPARE(card(0)->pos() - card(9)->pos(), QPoint(0, 126));
-        QCOMPARE(card(10)->pos() - card(11)->pos(), QPoint(144, 0));
-    }
-
     // A whole game: a mismatch (with a third card clicked while the second card's sound
     // plays: it waits, and turns once the mismatch is over), then the six pairs, then "No".
     void aGameFromMismatchToTheMenu()
