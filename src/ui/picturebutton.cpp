@@ -7,8 +7,10 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace lxp {
 
@@ -78,7 +80,7 @@ bool sameFace(const QPixmap& a, const QPixmap& b)
 PictureButton::PictureButton(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFixedSize(kDesignWidth, kDesignHeight);
 
@@ -297,6 +299,7 @@ void PictureButton::enabledChanged(bool enabled)
         m_tipReady = true;
         m_leftPressed = false;
         m_doubleClickPress = false;
+        m_keyDown = false;
     }
     requestFace(Face::Normal);
     applyCursor();
@@ -410,6 +413,10 @@ void PictureButton::handleMouseUp(short button, short shift, float x, float y)
 
 void PictureButton::mousePressEvent(QMouseEvent* event)
 {
+    if (m_focusRing) {
+        m_focusRing = false;
+        update();
+    }
     const short button = buttonCode(event->button());
     if (!m_enabled || button == 0) {
         event->ignore();
@@ -473,11 +480,103 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event)
     emit Click();
 }
 
+namespace {
+
+// The keys that press a focused button, as a click does.
+bool isPressKey(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// How long a button pressed by a screen's key shows its pressed face after the click.
+constexpr int kKeyPressShowMs = 120;
+
+} // namespace
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    if (!m_focusRing) {
+        m_focusRing = true;
+        update();
+    }
+    if (!isPressKey(event)) {
+        QWidget::keyPressEvent(event); // the screen's own keys go on to the screen
+        return;
+    }
+    if (!m_enabled || event->isAutoRepeat() || m_keyDown)
+        return;
+    m_keyDown = true;
+    handleMouseDown(kLeft, shiftCode(event->modifiers()), width() / 2.0f, height() / 2.0f);
+}
+
 void PictureButton::keyReleaseEvent(QKeyEvent* event)
 {
+    if (isPressKey(event) && !event->isAutoRepeat() && m_keyDown) {
+        m_keyDown = false;
+        QPointer<PictureButton> self(this);
+        handleMouseUp(kLeft, shiftCode(event->modifiers()), width() / 2.0f, height() / 2.0f);
+        if (self && m_enabled)
+            emit Click();
+        return;
+    }
     if (m_enabled && m_tipReady && !m_toolTip.isEmpty())
         showTip();
     QWidget::keyReleaseEvent(event);
+}
+
+void PictureButton::animateClick()
+{
+    if (!m_enabled || !isVisible())
+        return;
+    QPointer<PictureButton> self(this);
+    const float x = width() / 2.0f;
+    const float y = height() / 2.0f;
+    requestFace(Face::Pressed);
+    emit MouseDown(kLeft, 0, x, y);
+    if (self)
+        emit MouseUp(kLeft, 0, x, y);
+    if (self)
+        emit Click();
+    if (self)
+        QTimer::singleShot(kKeyPressShowMs, this, &PictureButton::restFace);
+}
+
+// The face of a button nobody presses: highlighted under the pointer, else normal.
+void PictureButton::restFace()
+{
+    if (m_mouseDown || m_keyDown)
+        return;
+    const QPointF pos = mapFromGlobal(QPointF(PointerPos()));
+    requestFace(isInside(float(pos.x()), float(pos.y())) && underMouse() ? Face::HLight
+                                                                         : Face::Normal);
+}
+
+void PictureButton::focusInEvent(QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+        m_focusRing = true;
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureButton::focusOutEvent(QFocusEvent* event)
+{
+    // A key held while the focus moves away lets go of the button without a click.
+    if (m_keyDown) {
+        m_keyDown = false;
+        m_mouseDown = false;
+        requestFace(Face::Normal);
+    }
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PictureButton::leaveEvent(QEvent* event)
@@ -506,10 +605,20 @@ void PictureButton::leaveEvent(QEvent* event)
 
 void PictureButton::paintEvent(QPaintEvent*)
 {
-    if (m_face.isNull())
-        return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_face);
+    if (!m_face.isNull())
+        painter.drawPixmap(0, 0, m_face);
+    if (!hasFocus() || !m_focusRing)
+        return;
+    // The focus ring: a white band inside a dark blue one, plain on every face.
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF ring = QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5);
+    const qreal radius = qMin(ring.height(), ring.width()) / 5;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 255, 255, 230), 5));
+    painter.drawRoundedRect(ring, radius, radius);
+    painter.setPen(QPen(QColor(16, 72, 168), 2.5));
+    painter.drawRoundedRect(ring, radius, radius);
 }
 
 void PictureButton::resizeEvent(QResizeEvent* event)

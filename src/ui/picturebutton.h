@@ -106,6 +106,16 @@ public:
     // the normal face when it is outside; raises MouseOut either way.
     void trackPointer(short Button, short Shift, float X, float Y);
 
+    // A click from the keyboard, for a screen's own keys: the pressed face, MouseDown,
+    // MouseUp and Click as a mouse click raises them, the pressed face kept a moment
+    // longer so that the learner sees which button the key pressed. Nothing for a
+    // disabled or hidden button.
+    void animateClick();
+
+    // Whether the focus ring shows: the button has the focus and the keyboard has been
+    // used on it (or brought the focus by Tab); a mouse press hides it again.
+    bool focusRingShown() const { return hasFocus() && m_focusRing; }
+
     // The caption label on the face.
     QLabel* captionLabel() const { return m_lblWords; }
 
@@ -128,13 +138,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
     enum class Face { Normal, HLight, Pressed };
 
     void enabledChanged(bool enabled);
+    void restFace();
     void setFace(QPixmap& holder, const QPixmap& picture);
     void requestFace(Face face);
     void showFace(const QPixmap& picture);
@@ -170,6 +184,10 @@ private:
     bool m_leftPressed = false;
     bool m_doubleClickPress = false;
     bool m_inLayout = false;
+    // Space or Return held on the button.
+    bool m_keyDown = false;
+    // The focus ring shows once the keyboard has been used on the button.
+    bool m_focusRing = false;
     int m_borderStyle = 1;
     int m_faceWidth = kDesignWidth;
     int m_faceHeight = kDesignHeight;

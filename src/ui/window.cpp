@@ -14,6 +14,42 @@
 
 namespace lxp {
 
+namespace {
+
+// Chains the controls of `screen` that take the focus by Tab in reading order: rows
+// from the top, each row from the left (a control whose top lies within the first
+// one's height of a row belongs to that row). Returns the first.
+QWidget* readingOrderApply(QWidget* screen)
+{
+    QList<QWidget*> controls;
+    for (QWidget* widget : screen->findChildren<QWidget*>())
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(screen))
+            controls << widget;
+    const auto place = [screen](QWidget* widget) {
+        return QRect(widget->mapTo(screen, QPoint(0, 0)), widget->size());
+    };
+    std::stable_sort(controls.begin(), controls.end(),
+                     [&](QWidget* a, QWidget* b) { return place(a).top() < place(b).top(); });
+    QList<QWidget*> ordered;
+    for (qsizetype rowStart = 0; rowStart < controls.size();) {
+        const QRect first = place(controls[rowStart]);
+        qsizetype rowEnd = rowStart + 1;
+        while (rowEnd < controls.size() &&
+               place(controls[rowEnd]).top() < first.top() + first.height() / 2)
+            ++rowEnd;
+        QList<QWidget*> row = controls.mid(rowStart, rowEnd - rowStart);
+        std::stable_sort(row.begin(), row.end(),
+                         [&](QWidget* a, QWidget* b) { return place(a).left() < place(b).left(); });
+        ordered << row;
+        rowStart = rowEnd;
+    }
+    for (qsizetype i = 1; i < ordered.size(); ++i)
+        QWidget::setTabOrder(ordered[i - 1], ordered[i]);
+    return ordered.value(0);
+}
+
+} // namespace
+
 Window::Window(const QString& name, Kind kind) : m_name(name), m_kind(kind)
 {
     setObjectName(name);
@@ -68,6 +104,10 @@ void Window::show()
     m_screen->raise();
     if (m_kind != Kind::Child && m_kind != Kind::Popup)
         m_screen->activateWindow();
+    // A screen opens with its first control focused, Tab going on in reading order.
+    if (m_kind == Kind::Child)
+        if (QWidget* first = readingOrderApply(m_screen))
+            first->setFocus(Qt::OtherFocusReason);
 }
 
 void Window::showModal()
@@ -79,6 +119,8 @@ void Window::showModal()
     m_inModalLoop = true;
     ModalLoopScope modalLoop;
     qCDebug(lxpLog) << "shown modally" << m_name;
+    if (QWidget* first = readingOrderApply(screen))
+        first->setFocus(Qt::OtherFocusReason);
     if (auto* dialog = qobject_cast<QDialog*>(screen.data())) {
         dialog->setModal(true);
         dialog->exec();

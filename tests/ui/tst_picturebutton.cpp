@@ -7,6 +7,7 @@
 #include "ui/tooltipwindow.h"
 #include "ui/window.h"
 
+#include <QKeyEvent>
 #include <QTest>
 #include <QWindow>
 
@@ -47,14 +48,26 @@ class tst_picbtn : public QObject {
                   m_pressed = solidFace(QColor(240, 170, 60)), m_disabled = solidFace(Qt::gray);
     QPoint m_pointer;
 
-    // One step of a pointer script, x,y relative to the button: "m x,y" move, "p B x,y"
-    // press, "r B x,y" release, "d B x,y" double click (B is L or R); "e 0" / "e 1" sets
-    // Enabled.
+    // One step of a script, x,y relative to the button: "m x,y" move, "p B x,y" press,
+    // "r B x,y" release, "d B x,y" double click (B is L or R); "e 0" / "e 1" sets Enabled;
+    // "k KEY" / "K KEY" / "u KEY" a key pressed, pressed again by auto-repeat, released;
+    // "c" a click from the screen's own key (animateClick).
     void act(const QString& step)
     {
         const QStringList words = step.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (words[0] == "e")
             return m_button->setEnabled(words[1] == "1");
+        if (words[0] == "c")
+            return m_button->animateClick();
+        if (QStringLiteral("kKu").contains(words[0])) {
+            const int key = words[1] == "Space"    ? Qt::Key_Space
+                            : words[1] == "Return" ? Qt::Key_Return
+                                                   : Qt::Key_A;
+            const auto type = words[0] == "u" ? QEvent::KeyRelease : QEvent::KeyPress;
+            QKeyEvent event(type, key, Qt::NoModifier, QString(), words[0] == "K");
+            QCoreApplication::sendEvent(m_button, &event);
+            return;
+        }
         const QStringList xy = words.last().split(QLatin1Char(','));
         const QPoint pos = kOrigin + QPoint(xy[0].toInt(), xy[1].toInt());
         const QTest::MouseAction actions[] = {QTest::MouseMove, QTest::MousePress,
@@ -158,6 +171,13 @@ private slots:
         QTest::newRow("double click: fixed second MouseDown") << "m 10,10; d L 10,10; m 11,10" << "HNH" << down + " Up1 Click Down1(1,1,1) DblClick Up1 Out+";
         QTest::newRow("disabled: no input; enabled: normal") << "e 0; m 10,10; p L 10,10; r L 10,10; d L 10,10; r L 10,10; p R 10,10; r R 10,10; e 1; m 12,10" << "DDDDDDDDNH" << "Out+";
         QTest::newRow("disabled while pressed, enabled: hover works") << "m 10,10; p L 10,10; e 0; r L 10,10; e 1; m 12,10" << "HPDDNH" << down + " Out+";
+        const QString byKey = QStringLiteral("Down1(0,70,19.5) Up1 Click");
+        QTest::newRow("Space: pressed while down, click on release") << "k Space; u Space" << "PN" << byKey;
+        QTest::newRow("Return: the same") << "k Return; u Return" << "PN" << byKey;
+        QTest::newRow("auto-repeat: one click") << "k Space; K Space; K Space; u Space" << "PPPN" << byKey;
+        QTest::newRow("other keys go on to the screen") << "k A; u A" << "NN" << "";
+        QTest::newRow("disabled: keys do nothing") << "e 0; k Space; u Space" << "DDD" << "";
+        QTest::newRow("a screen's key: pressed face, then normal") << "c" << "P" << byKey;
         // clang-format on
     }
 
@@ -168,6 +188,35 @@ private slots:
         QFETCH(QString, events);
         QCOMPARE(run(steps), faces);
         QCOMPARE(m_log.join(QLatin1Char(' ')), events);
+    }
+
+    // A click from a screen's key keeps its pressed face a moment, then rests.
+    void aScreensKeyShowsThePressedFaceBriefly()
+    {
+        QCOMPARE(run("c"), "P");
+        QTRY_COMPARE(faceLetter(), 'N');
+    }
+
+    // Tab brings the focus and the ring; a mouse press keeps the focus but hides the ring;
+    // a key brings it back. A disabled button is passed over.
+    void focusRingAfterKeyboardUse()
+    {
+        auto* second = new PictureButton(m_host.get());
+        second->move(kOrigin + QPoint(0, 60));
+        auto* third = new PictureButton(m_host.get());
+        third->move(kOrigin + QPoint(0, 120));
+        second->show();
+        third->show();
+        m_button->setFocus(Qt::OtherFocusReason);
+        QVERIFY(m_button->hasFocus() && !m_button->focusRingShown());
+        second->setEnabled(false);
+        QTest::keyClick(m_button, Qt::Key_Tab);
+        QVERIFY(third->focusRingShown());
+        QTest::mousePress(third, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(third->hasFocus() && !third->focusRingShown());
+        QTest::mouseRelease(third, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::keyClick(third, Qt::Key_Left);
+        QVERIFY(third->focusRingShown());
     }
 
     // Setting a face shows the normal one; MousePosnONOUT is what the last face set
