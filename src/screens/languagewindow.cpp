@@ -5,11 +5,14 @@
 #include "core/seam.h"
 #include "core/sharedstate.h"
 #include "screens/mainmenu.h"
+#include "ui/keyboard.h"
 #include "ui/media.h"
 #include "ui/picturebutton.h"
 #include "ui/screenlabel.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPixmap>
 
 namespace lxp {
@@ -117,6 +120,9 @@ QWidget* LanguageWindow::createScreen()
     m_btnpCANCEL->setObjectName(QStringLiteral("btnpCANCEL"));
     m_btnpCANCEL->move(buttonsLeft + PictureButton::kDesignWidth + buttonGap, 484);
 
+    for (PictureButton* button : {m_btnpAMERICAN.data(), m_btnpENGLISH.data(), m_btnpENGHELP.data(),
+                                  m_btnpKOREAN.data(), m_btnpOK.data()})
+        button->installEventFilter(this);
     connect(m_btnpAMERICAN, &PictureButton::Click, this,
             [this] { LanguageChoose(ContentVariant::American); });
     connect(m_btnpENGLISH, &PictureButton::Click, this,
@@ -186,6 +192,29 @@ void LanguageWindow::HelpLanguageChoose(HelpLanguage language)
     markerPlace(m_shpHELPSEL, language == HelpLanguage::Korean ? m_btnpKOREAN : m_btnpENGHELP);
     HelpTextsSet();
     shared().helpLanguage = language;
+}
+
+bool LanguageWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Like two pairs of radio buttons: Left and Right move within a pair and choose;
+    // Return anywhere but on Cancel is OK (Escape is Cancel, as the close box).
+    if (event->type() != QEvent::KeyPress)
+        return Window::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        Confirm();
+        return true;
+    }
+    for (const auto& pair : {QList<QWidget*>{m_btnpAMERICAN, m_btnpENGLISH},
+                             QList<QWidget*>{m_btnpENGHELP, m_btnpKOREAN}}) {
+        auto* from = qobject_cast<QWidget*>(watched);
+        if (!pair.contains(from) || (key != Qt::Key_Left && key != Qt::Key_Right))
+            continue;
+        if (ArrowFocusMove(key, from, pair))
+            static_cast<PictureButton*>(QApplication::focusWidget())->animateClick();
+        return true;
+    }
+    return Window::eventFilter(watched, event);
 }
 
 void LanguageWindow::markerPlace(QFrame* marker, PictureButton* button)

@@ -33,6 +33,7 @@ protected:
     QWidget* createScreen() override;
     void onLoad() override;
     void onClose() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void LanguageChoose(ContentVariant variant);

@@ -4,11 +4,13 @@
 #include "core/screentexts.h"
 #include "core/seam.h"
 #include "screens/mainwindow.h"
+#include "ui/keyboard.h"
 #include "ui/media.h"
 #include "ui/picturebutton.h"
 #include "ui/screenlabel.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QPixmap>
 
 namespace lxp {
@@ -81,6 +83,7 @@ QWidget* MainMenu::createScreen()
             {.bold = true, .colour = QColor::fromRgba(kTitleColour), .alignment = Qt::AlignCenter});
 
         m_lessons.push_back({button, label, entry.name, entry.titleText});
+        button->installEventFilter(this);
         connect(button, &PictureButton::Click, this,
                 [this, window = entry.name] { LessonOpen(window); });
         connect(button, &PictureButton::MouseOut, this,
@@ -145,6 +148,21 @@ void MainMenu::RefreshText()
     captionAndTip(m_aboutButton, 44);
     captionAndTip(m_closeButton, 42);
     captionAndTip(m_languageButton, 43);
+}
+
+bool MainMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    // The arrow keys move between the lesson buttons; Return on one opens its lesson.
+    if (event->type() == QEvent::KeyPress) {
+        QList<QWidget*> buttons;
+        for (const Lesson& lesson : m_lessons)
+            buttons << lesson.button.data();
+        if (auto* from = qobject_cast<QWidget*>(watched);
+            from && buttons.contains(from) &&
+            ArrowFocusMove(static_cast<QKeyEvent*>(event)->key(), from, buttons))
+            return true;
+    }
+    return Window::eventFilter(watched, event);
 }
 
 void MainMenu::LessonOpen(const QString& window)

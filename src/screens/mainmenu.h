@@ -32,6 +32,7 @@ public:
 protected:
     QWidget* createScreen() override;
     void onLoad() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // One lesson of the menu: its button, its title, the window it opens and the

@@ -2,9 +2,11 @@
 #include "ui/picturebutton.h"
 
 #include "ui/handcursor.h"
+#include "ui/keyboard.h"
 #include "ui/pointerpos.h"
 #include "ui/tooltipwindow.h"
 
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -69,6 +71,44 @@ short shiftCode(Qt::KeyboardModifiers modifiers)
     return code;
 }
 
+// What assistive technology (a screen reader) sees of a picture button: a button named
+// by its caption, or by its tooltip when it has no caption, described by its tooltip,
+// that can be pressed.
+class PictureButtonAccessible : public QAccessibleWidget {
+public:
+    explicit PictureButtonAccessible(PictureButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* button = static_cast<const PictureButton*>(widget());
+        switch (t) {
+        case QAccessible::Name:
+            return button->caption().isEmpty() ? button->tipText() : button->caption();
+        case QAccessible::Description:
+            return button->tipText();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            static_cast<PictureButton*>(widget())->animateClick();
+    }
+};
+
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(PictureButton::staticMetaObject.className()) &&
+        object->isWidgetType())
+        return new PictureButtonAccessible(static_cast<PictureButton*>(object));
+    return nullptr;
+}
+
 // Two pictures are the same face when they share their pixel data.
 bool sameFace(const QPixmap& a, const QPixmap& b)
 {
@@ -81,6 +121,11 @@ PictureButton::PictureButton(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    static const bool accessible = [] {
+        QAccessible::installFactory(accessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFixedSize(kDesignWidth, kDesignHeight);
 
@@ -268,7 +313,6 @@ void PictureButton::setCaption(const QString& caption)
 {
     m_caption = caption;
     m_lblWords->setText(caption);
-    setAccessibleName(caption);
     drawCaption();
 }
 
@@ -277,7 +321,6 @@ void PictureButton::setCaption(const QString& caption)
 void PictureButton::setTipText(const QString& text)
 {
     m_toolTip = text;
-    setAccessibleDescription(text);
     // A tip of this button that is up follows the new text (a change of the screen
     // language); nobody else's tip is touched.
     TooltipWindow* tip = TooltipWindow::instance();
@@ -610,15 +653,7 @@ void PictureButton::paintEvent(QPaintEvent*)
         painter.drawPixmap(0, 0, m_face);
     if (!hasFocus() || !m_focusRing)
         return;
-    // The focus ring: a white band inside a dark blue one, plain on every face.
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF ring = QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5);
-    const qreal radius = qMin(ring.height(), ring.width()) / 5;
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(255, 255, 255, 230), 5));
-    painter.drawRoundedRect(ring, radius, radius);
-    painter.setPen(QPen(QColor(16, 72, 168), 2.5));
-    painter.drawRoundedRect(ring, radius, radius);
+    FocusRingPaint(painter, rect());
 }
 
 void PictureButton::resizeEvent(QResizeEvent* event)

@@ -6,9 +6,12 @@
 #include "core/seam.h"
 #include "core/sharedstate.h"
 #include "ui/handcursor.h"
+#include "ui/keyboard.h"
 #include "ui/media.h"
 #include "ui/picturebutton.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
@@ -21,13 +24,55 @@ namespace {
 const QColor kCardInPlay(40, 112, 219);
 const QColor kCardMatched(255, 255, 0);
 
+// A playing card as assistive technology sees it: a button named by its picture's
+// word once face up, "Face-down card" before, that can be pressed (turned).
+class CardAccessible : public QAccessibleWidget {
+public:
+    explicit CardAccessible(QWidget* card) : QAccessibleWidget(card, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction())
+            return;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget(), &press);
+    }
+};
+
+QAccessibleInterface* cardAccessibleFactory(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && widget->property("lxpCard").toBool())
+        return new CardAccessible(widget);
+    return nullptr;
+}
+
+// "KiwiFruit" as the words are said: "Kiwi Fruit".
+QString spokenWord(const QString& word)
+{
+    QString spoken;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        if (i > 0 && word[i].isUpper() && word[i - 1].isLower())
+            spoken += QLatin1Char(' ');
+        spoken += word[i];
+    }
+    return spoken;
+}
+
 // Where the grid and the other elements sit on the window.
 constexpr int kGridLeft = (670 - (3 * PairsWindow::kColumnStep + PairsWindow::kCardWidth)) / 2;
 constexpr int kGridTop = 100;
 
 } // namespace
 
-PairsWindow::PairsWindow() : LessonWindow(QLatin1String(kName)), m_game(*this) {}
+PairsWindow::PairsWindow() : LessonWindow(QLatin1String(kName)), m_game(*this)
+{
+    static const bool accessible = [] {
+        QAccessible::installFactory(cardAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(accessible);
+}
 
 void PairsWindow::buildScreen(QWidget* screen)
 {
@@ -49,7 +94,10 @@ void PairsWindow::buildScreen(QWidget* screen)
             card->setGeometry(kGridLeft + column * kColumnStep, kGridTop + row * kRowStep,
                               kCardWidth, kCardHeight);
             card->setAutoFillBackground(true);
+            card->setFocusPolicy(Qt::StrongFocus);
+            card->setProperty("lxpCard", true);
             card->installEventFilter(this);
+            FocusRingAttach(card);
             // The back of a face-down card: a big soft question mark on the blue.
             auto* back = new QLabel(QStringLiteral("?"), card);
             back->setObjectName(QStringLiteral("lblBACK_%1").arg(i));
@@ -84,8 +132,10 @@ void PairsWindow::loadLesson()
     ButtonPicturesLoad(*m_newGameButton, QStringLiteral("BTN"));
     m_instruction->setText(ScreenTextLoad(29));
     m_newGameButton->setCaption(ScreenTextLoad(28));
-    for (const auto& card : m_cards)
+    for (const auto& card : m_cards) {
         card->setToolTip(ScreenTextLoad(30));
+        card->setAccessibleDescription(ScreenTextLoad(30));
+    }
 
     // The buttons sit on the page below the grid, side by side.
     const int buttonTop = kGridTop + 2 * kRowStep + kCardHeight + 16;
@@ -104,6 +154,9 @@ void PairsWindow::closeLesson()
 
 bool PairsWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress &&
+        cardKeyPressed(watched, static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         for (int i = 0; i < PairsGame::kCards; ++i) {
@@ -119,6 +172,43 @@ bool PairsWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return LessonWindow::eventFilter(watched, event);
+}
+
+// On a card: Space or Return turns it, the arrow keys go to the next card that way.
+bool PairsWindow::cardKeyPressed(QObject* watched, QKeyEvent* key)
+{
+    for (int row = 0; row < int(kGrid.size()); ++row) {
+        for (int column = 0; column < int(kGrid[0].size()); ++column) {
+            const int i = kGrid[size_t(row)][size_t(column)];
+            if (watched != m_cards[size_t(i)])
+                continue;
+            switch (key->key()) {
+            case Qt::Key_Space:
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                if (!key->isAutoRepeat())
+                    m_game.CardClick(i);
+                return true;
+            case Qt::Key_Left:
+                column = qMax(column - 1, 0);
+                break;
+            case Qt::Key_Right:
+                column = qMin(column + 1, int(kGrid[0].size()) - 1);
+                break;
+            case Qt::Key_Up:
+                row = qMax(row - 1, 0);
+                break;
+            case Qt::Key_Down:
+                row = qMin(row + 1, int(kGrid.size()) - 1);
+                break;
+            default:
+                return false;
+            }
+            m_cards[size_t(kGrid[size_t(row)][size_t(column)])]->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 int PairsWindow::yellowCards() const
@@ -165,6 +255,8 @@ void PairsWindow::CardUpdate(int card, const PairCard& state)
     else
         face->unsetCursor();
     m_cardPictures[size_t(card)]->setVisible(state.pictureShown);
+    face->setAccessibleName(state.pictureShown ? spokenWord(state.word)
+                                               : QStringLiteral("Face-down card"));
 }
 
 double PairsWindow::RandomDraw()

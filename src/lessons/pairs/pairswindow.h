@@ -8,6 +8,7 @@
 
 #include <array>
 
+class QKeyEvent;
 class QLabel;
 class QTimer;
 class QWidget;
@@ -66,6 +67,7 @@ private:
     void WordTimerStop() override;
     void LessonClose() override;
 
+    bool cardKeyPressed(QObject* watched, QKeyEvent* key);
     QPixmap cardPicture(int card) const;
     int yellowCards() const;
 
