@@ -124,7 +124,8 @@ private slots:
     void everyPictureIsCredited() {
         QCOMPARE(
             creditsFault("screenart", {"resources/BITMAP", "resources/CURSOR", "resources/DIALOG",
-                                       "resources/ICON", "resources/screens"}),
+                                       "resources/ICON", "resources/screens",
+                                       "packaging/icons"}),
             QString());
     }
 };
