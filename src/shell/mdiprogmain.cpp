@@ -6,11 +6,14 @@
 
 #include <QCoreApplication>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QPixmap>
 
 namespace lxp {
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcLexipond, "lexipond", QtInfoMsg)
 
 QIcon programIcon()
 {
@@ -57,8 +60,10 @@ QWidget* mdiPROGMAIN::CreateScreen()
 
 void mdiPROGMAIN::Form_Load()
 {
-    if (Window* menu = windows().get(QStringLiteral("frmMAINMENU")))
+    if (Window* menu = windows().get(QStringLiteral("frmMAINMENU"))) {
         menu->Show();
+        qCDebug(lcLexipond) << "main menu shown";
+    }
 }
 
 Window* mdiPROGMAIN::OpenChild() const
