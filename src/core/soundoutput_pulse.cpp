@@ -15,6 +15,7 @@
 #include "core/soundoutput.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QtGlobal>
 
 #include <pulse/context.h>
@@ -111,7 +112,13 @@ bool PulseOutput::contextReady()
     if (m_loop) {
         pa_proplist* properties = pa_proplist_new();
         pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Lexipond");
-        pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "lexipond");
+        // The desktop id names the program's icon and menu entry, so the sound
+        // server's mixer shows the same icon as the window.
+        const QByteArray desktopId = QGuiApplication::desktopFileName().toUtf8();
+        if (!desktopId.isEmpty()) {
+            pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, desktopId.constData());
+            pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, desktopId.constData());
+        }
         m_context =
             pa_context_new_with_proplist(pa_mainloop_get_api(m_loop), "Lexipond", properties);
         pa_proplist_free(properties);

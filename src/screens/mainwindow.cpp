@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/mainwindow.h"
 
+#include "core/log.h"
 #include "core/resourcetable.h"
 #include "core/seam.h"
 #include "core/sharedstate.h"
@@ -50,8 +51,10 @@ QWidget* MainWindow::createScreen()
 
 void MainWindow::onLoad()
 {
-    if (Window* menu = windows().get(QLatin1String(kMainMenuName)))
+    if (Window* menu = windows().get(QLatin1String(kMainMenuName))) {
         menu->show();
+        qCDebug(lxpLog) << "main menu shown";
+    }
 }
 
 Window* MainWindow::OpenChild() const

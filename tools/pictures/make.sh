@@ -74,7 +74,7 @@ done <"$HERE/words.tsv"
     [ "$name" = name ] && continue
     case $source in
       fluent-emoji) licence=MIT ;;
-      lexipond-drawings) licence="same as Lexipond" ;;
+      lexipond-drawings) licence="own-work" ;;
       *) echo "make.sh: unknown source $source for $name" >&2; exit 1 ;;
     esac
     printf 'resources/CUSTOM/%s.jpg\t%s\t%s\t%s\n' "$name" "$source" "$licence" "$notes"

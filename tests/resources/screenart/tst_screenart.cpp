@@ -131,7 +131,8 @@ private slots:
     {
         QCOMPARE(
             creditsFault("screenart", {"resources/BITMAP", "resources/CURSOR", "resources/DIALOG",
-                                       "resources/ICON", "resources/screens"}),
+                                       "resources/ICON", "resources/screens",
+                                       "packaging/icons"}),
             QString());
     }
 };

@@ -1,19 +1,30 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The program icon: LEXIPOND.ico (16, 32 and 48 px, each in 256 colours and in 32-bit
-colour) and PNG copies for the desktop sizes of Linux."""
+colour), PNG copies for the desktop sizes of Linux, and the same drawing as a scalable
+SVG for the desktop's icon theme (packaging/icons/, installed under the desktop id)."""
 import os
 import struct
 import subprocess
-from .common import RES, WORK, CONVERT, svg_doc, render_svg, rgba_pixels
+from .common import REPO, RES, WORK, CONVERT, svg_doc, render_svg, rgba_pixels
 from .drawings import logo
 
 ICO_SIZES = (16, 32, 48)
 PNG_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+DESKTOP_ID = "example.corvane_software.Lexipond"
 
 
 def logo_png(size, path):
     defs, body = logo(size, detail=size >= 32, uid=f"lg{size}")
     return render_svg(svg_doc(size, size, body, defs), path, size, size, f"logo{size}")
+
+
+def logo_svg(path):
+    """The detailed drawing (as at 32 px and up) on its 256 x 256 grid, as an SVG file."""
+    defs, body = logo(256, detail=True, uid="lg")
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(svg_doc(256, 256, body, defs) + "\n")
+    return path
 
 
 def _mask_rows(alpha, size):
@@ -103,3 +114,5 @@ def build(outputs):
     with open(ico, "wb") as f:
         f.write(ico_bytes(images))
     outputs.append((ico, "lexipond-art", "program icon, 16/32/48 px in 256 colours and 32-bit"))
+    svg = logo_svg(os.path.join(REPO, "packaging", "icons", DESKTOP_ID + ".svg"))
+    outputs.append((svg, "lexipond-art", "program icon, scalable, for the desktop's icon theme"))
