@@ -131,8 +131,7 @@ private slots:
     {
         QCOMPARE(
             creditsFault("screenart", {"resources/BITMAP", "resources/CURSOR", "resources/DIALOG",
-                                       "resources/ICON", "resources/screens",
-                                       "packaging/icons"}),
+                                       "resources/ICON", "resources/screens", "packaging/icons"}),
             QString());
     }
 };
