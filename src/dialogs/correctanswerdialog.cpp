@@ -31,6 +31,7 @@ void CorrectAnswerDialog::fill(const QString& sentence, const QPixmap& picture)
         m_sentence->setText(sentence);
     if (m_picture)
         m_picture->setPixmap(picture);
+    describe(screen(), sentence);
 }
 
 } // namespace lxp

@@ -88,6 +88,12 @@ QLabel* FeedbackDialog::picture(QWidget* screen, const char* name, int left, int
     return label;
 }
 
+void FeedbackDialog::describe(QWidget* screen, const QString& sentence)
+{
+    if (screen)
+        screen->setAccessibleDescription(sentence.trimmed());
+}
+
 PictureButton* FeedbackDialog::answerButton(QWidget* screen, const char* name, int left, int top,
                                             int captionText, std::function<void()> answer)
 {

@@ -51,6 +51,8 @@ protected:
                      bool flashing);
     QLabel* sentence(QWidget* screen, const char* name, const QString& text, const QRect& geometry);
     QLabel* picture(QWidget* screen, const char* name, int left, int top);
+    // The dialog's sentence as a screen reader gives it: its accessible description.
+    static void describe(QWidget* screen, const QString& sentence);
     // An answer button with the "BTN" faces and screen text `captionText`, set at every
     // opening; `answer` runs on a click, before the dialog closes.
     PictureButton* answerButton(QWidget* screen, const char* name, int left, int top,

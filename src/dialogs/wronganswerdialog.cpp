@@ -40,6 +40,7 @@ void WrongAnswerDialog::fill(const QString& sentence, const QPixmap& picture)
         return;
     m_sentence->setText(sentence);
     m_picture->setPixmap(picture);
+    describe(screen(), sentence);
 }
 
 void WrongAnswerDialog::fillPair(const QString& sentence, const QPixmap& pictureA,
@@ -48,6 +49,7 @@ void WrongAnswerDialog::fillPair(const QString& sentence, const QPixmap& picture
     if (!m_sentence)
         return;
     m_sentence->setText(sentence);
+    describe(screen(), sentence);
     m_picture->hide();
     m_pictureA->setPixmap(pictureA);
     m_pictureB->setPixmap(pictureB);

@@ -22,6 +22,7 @@ class TestFrmLessPair : public QObject {
     QTimer answerer;
     QStringList dialogs; // "name: sentence, pictures shown (centre, A, B)"
     QString playAgainButton;
+    bool byKeyboard = false;
 
     PairsWindow* lesson() { return windows().get<PairsWindow>(); }
     const PairsGame& game() { return lesson()->game(); }
@@ -69,7 +70,12 @@ private slots:
             if (!button || !dialog->isVisible())
                 return;
             dialogs << noteOf(dialog);
-            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+            if (!byKeyboard)
+                return QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+            // The dialog's first answer has the focus; Tab goes on to the next one.
+            if (button->window()->focusWidget() != button)
+                QTest::keyClick(button->window()->focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(button, Qt::Key_Return);
         });
     }
 
@@ -82,6 +88,7 @@ private slots:
             seam->setResource("AUDIO", effect, "RIFF stand-in");
         StartUp();
         dialogs.clear();
+        byKeyboard = false;
         answerer.start();
         windows().find("frmMAINMENU")->close();
         lesson()->show();
@@ -141,6 +148,44 @@ private slots:
         QCOMPARE(dialogs.last(), QString("frmMSGPLYAG:"));
         QTRY_VERIFY(!lesson()->isOpen());
         QVERIFY(windows().find("frmMAINMENU")->isOpen());
+    }
+
+    // A whole game without the mouse: the first card has the focus, the arrow keys go
+    // from card to card, Space turns one, Return answers the dialogs and "No" (after a
+    // Tab) closes the game.
+    void aGameFromTheKeyboardAlone()
+    {
+        byKeyboard = true;
+        playAgainButton = "btnpNO";
+        const auto placeOf = [](int i) {
+            for (int row = 0; row < 3; ++row)
+                for (int column = 0; column < 4; ++column)
+                    if (PairsWindow::kGrid[size_t(row)][size_t(column)] == i)
+                        return QPoint(column, row);
+            return QPoint();
+        };
+        const auto focused = [this] { return lesson()->screen()->window()->focusWidget(); };
+        QPoint here = placeOf(PairsWindow::kGrid[0][0]);
+        QCOMPARE(focused(), card(PairsWindow::kGrid[0][0]));
+        QStringList words;
+        for (int i = 0; i < PairsGame::kPairs; ++i)
+            words << game().card(i).word;
+        for (const QString& word : words) {
+            for (int i = 0; i < PairsGame::kCards; ++i) {
+                if (game().card(i).word != word)
+                    continue;
+                const QPoint there = placeOf(i);
+                for (; here.x() != there.x(); here.rx() += there.x() > here.x() ? 1 : -1)
+                    QTest::keyClick(focused(), there.x() > here.x() ? Qt::Key_Right : Qt::Key_Left);
+                for (; here.y() != there.y(); here.ry() += there.y() > here.y() ? 1 : -1)
+                    QTest::keyClick(focused(), there.y() > here.y() ? Qt::Key_Down : Qt::Key_Up);
+                QCOMPARE(focused(), card(i));
+                QTest::keyClick(card(i), Qt::Key_Space);
+            }
+        }
+        QTRY_VERIFY(!lesson()->isOpen());
+        QCOMPARE(dialogs.size(), PairsGame::kPairs + 1);
+        QCOMPARE(dialogs.last(), QString("frmMSGPLYAG:"));
     }
 
     void exitBringsTheMenuBack()
