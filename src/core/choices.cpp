@@ -3,6 +3,8 @@
 
 #include "core/settingsstore.h"
 
+#include <optional>
+
 namespace lxp {
 namespace {
 
@@ -29,10 +31,19 @@ QString stored(const QString& item)
                                       SettingsStore::ProgramKey() + kGroup, item);
 }
 
+// The choices confirmed last when they could not be stored.
+std::optional<Choices>& unsaved()
+{
+    static std::optional<Choices> choices;
+    return choices;
+}
+
 } // namespace
 
 Choices Choices::Load()
 {
+    if (unsaved())
+        return *unsaved();
     Choices choices;
     if (stored(kVariantItem) == wordOf(ContentVariant::British))
         choices.contentVariant = ContentVariant::British;
@@ -40,8 +51,15 @@ Choices Choices::Load()
     return choices;
 }
 
+void Choices::UnsavedForget()
+{
+    unsaved().reset();
+}
+
 HelpLanguage Choices::HelpLanguageLoad()
 {
+    if (unsaved())
+        return unsaved()->helpLanguage;
     return stored(kHelpItem) == wordOf(HelpLanguage::Korean) ? HelpLanguage::Korean
                                                              : HelpLanguage::English;
 }
@@ -53,7 +71,12 @@ bool Choices::Save() const
     const QString subKey = SettingsStore::ProgramKey() + kGroup;
     const bool variantSaved = store.StringSave(key, subKey, kVariantItem, wordOf(contentVariant));
     const bool helpSaved = store.StringSave(key, subKey, kHelpItem, wordOf(helpLanguage));
-    return variantSaved && helpSaved;
+    const bool saved = variantSaved && helpSaved;
+    if (saved)
+        unsaved().reset();
+    else
+        unsaved() = *this;
+    return saved;
 }
 
 } // namespace lxp

@@ -17,10 +17,15 @@ struct Choices {
     HelpLanguage helpLanguage = HelpLanguage::English;
 
     // The stored choices; a choice that is missing, unreadable or not one of the
-    // stored words reads as its default.
+    // stored words reads as its default. Choices confirmed in this run that could not
+    // be stored stand in for the stored ones until the program ends.
     static Choices Load();
-    // Stores both choices; false when they could not be written.
+    // Stores both choices; false when they could not be written (they then stand in
+    // for the stored ones until the program ends).
     bool Save() const;
+    // Forgets choices that could not be stored (a settings store of its own, as a new
+    // test seam brings).
+    static void UnsavedForget();
     // The stored help language alone (the screen texts ask at every lookup).
     static HelpLanguage HelpLanguageLoad();
 

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/seam.h"
 
+#include "core/log.h"
 #include "core/resourcetable.h"
 #include "core/soundoutput.h"
 #include "core/version.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
+#include <QSet>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <random>
@@ -19,6 +23,30 @@ Seam* g_seam = nullptr;
 QByteArray Seam::resource(const QString& type, const QString& name) const
 {
     return ResourceTable::read(type, name);
+}
+
+void SettingsProblemLog(const QString& problem)
+{
+    static QSet<QString> logged;
+    if (logged.contains(problem))
+        return;
+    logged.insert(problem);
+    qCWarning(lxpLog).noquote() << "The settings cannot be used:" << problem
+                                << "- the choices made now last until the program ends.";
+}
+
+std::unique_ptr<QSettings> SettingsFileOpen(const QString& path)
+{
+    const QFileInfo file(path);
+    if (file.exists() && !file.isFile()) {
+        SettingsProblemLog(path + QStringLiteral(" is not a plain file"));
+        return nullptr;
+    }
+    if (file.exists() && file.size() > kLargestSettingsFile) {
+        SettingsProblemLog(path + QStringLiteral(" is too large to be a settings file"));
+        return nullptr;
+    }
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 
 Seam& seam()
@@ -54,9 +82,22 @@ void RealSeam::playSound(const QByteArray& wav, const QString&)
 
 std::unique_ptr<QSettings> RealSeam::openSettings() const
 {
+#ifdef Q_OS_WIN
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                        QLatin1String(version::kCompany),
                                        QLatin1String(version::kProduct));
+#else
+    // The file the platform's settings store keeps for the program, opened by its path so
+    // that it can be looked at first and no other file is read.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty()) {
+        SettingsProblemLog(QStringLiteral("there is no folder for settings"));
+        return nullptr;
+    }
+    return SettingsFileOpen(
+        QStringLiteral("%1/%2/%3.conf")
+            .arg(folder, QLatin1String(version::kCompany), QLatin1String(version::kProduct)));
+#endif
 }
 
 void RealSeam::shellOpen(const QString& target, bool webAddress)

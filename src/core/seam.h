@@ -26,8 +26,7 @@ public:
     // data it cannot play. `label` names the sound ("AUDIO/WIN") for logs and tests.
     virtual void playSound(const QByteArray& wav, const QString& label) = 0;
 
-    // The per-user settings store of this program (organisation and application
-    // name as set on the application object).
+    // The per-user settings store of this program; nothing when it cannot be used.
     virtual std::unique_ptr<QSettings> openSettings() const = 0;
 
     // Asks the desktop to open a web address (`webAddress` true: the address is
@@ -37,6 +36,14 @@ public:
     // A uniform draw r with 0 <= r < 1 from one well-seeded generator.
     virtual double random() = 0;
 };
+
+// A settings file at `path`, or nothing (with a warning on the log, once) when the
+// path is something other than a plain file (a folder, a named pipe, which would hang
+// the reading) or is larger than any settings file the program writes.
+std::unique_ptr<QSettings> SettingsFileOpen(const QString& path);
+inline constexpr qint64 kLargestSettingsFile = 64 * 1024;
+// Says once on the log why the settings cannot be used.
+void SettingsProblemLog(const QString& problem);
 
 Seam& seam();
 // Installs `s` (not owned) and returns the one it replaces.

@@ -111,6 +111,15 @@ QWidget* LanguageWindow::createScreen()
         line->setStyleSheet(QStringLiteral("QFrame { background: #9CC3E4; border: none; }"));
     }
 
+    // Said only when the choices could not be kept for next time.
+    m_notKept = ScreenLabel(screen, "lblNOTKEPT", QString(), QRect(40, 426, kWidth - 80, 30),
+                            {.pointSize = 12,
+                             .bold = true,
+                             .colour = QColor(0xA0, 0x1E, 0x1E),
+                             .alignment = Qt::AlignCenter,
+                             .wordWrap = true});
+    m_notKept->hide();
+
     const int buttonGap = 30;
     const int buttonsLeft = (kWidth - 2 * PictureButton::kDesignWidth - buttonGap) / 2;
     m_btnpOK = new PictureButton(screen);
@@ -144,7 +153,20 @@ void LanguageWindow::onLoad()
 
     SharedState& state = shared();
     m_kept = {state.contentVariant, state.helpLanguage};
+    textsLoad();
 
+    if (m_btnpOK)
+        ButtonPicturesLoad(*m_btnpOK, QStringLiteral("BTN"));
+    if (m_btnpCANCEL)
+        ButtonPicturesLoad(*m_btnpCANCEL, QStringLiteral("BTN"));
+
+    LanguageChoose(state.contentVariant);
+    HelpLanguageChoose(state.helpLanguage);
+}
+
+// Every text of the window, in the stored help language.
+void LanguageWindow::textsLoad()
+{
     if (m_btnpOK)
         m_btnpOK->setCaption(ScreenTextLoad(24));
     if (m_btnpCANCEL)
@@ -163,14 +185,6 @@ void LanguageWindow::onLoad()
     optionTexts(m_btnpAMERICAN, m_lblAMERICAN, 47);
     if (m_lblENGLISHTYPE)
         m_lblENGLISHTYPE->setText(ScreenTextLoad(45));
-
-    if (m_btnpOK)
-        ButtonPicturesLoad(*m_btnpOK, QStringLiteral("BTN"));
-    if (m_btnpCANCEL)
-        ButtonPicturesLoad(*m_btnpCANCEL, QStringLiteral("BTN"));
-
-    LanguageChoose(state.contentVariant);
-    HelpLanguageChoose(state.helpLanguage);
 }
 
 void LanguageWindow::onClose()
@@ -251,13 +265,24 @@ void LanguageWindow::Confirm()
 {
     m_answered = true;
     const SharedState& state = shared();
-    Choices{state.contentVariant, state.helpLanguage}.Save();
+    const bool kept =
+        m_notKept->isVisible() || Choices{state.contentVariant, state.helpLanguage}.Save();
     HelpLanguageApply(state.helpLanguage);
-    close();
-    if (auto* menu = windows().get<MainMenu>()) {
+    if (auto* menu = windows().get<MainMenu>())
         menu->RefreshText();
-        menu->show();
+    // Choices that cannot be kept are in force for this run; the window says so, in the
+    // language just chosen, and OK then closes it.
+    if (!kept) {
+        textsLoad();
+        m_notKept->setText(ScreenTextLoad(52));
+        m_notKept->show();
+        m_btnpCANCEL->hide();
+        m_btnpOK->move((kWidth - m_btnpOK->width()) / 2, m_btnpOK->y());
+        return;
     }
+    close();
+    if (Window* menu = windows().get(QLatin1String(kMainMenuName)))
+        menu->show();
 }
 
 void LanguageWindow::Cancel()

@@ -40,6 +40,7 @@ private:
     void HelpLanguageChoose(HelpLanguage language);
     void markerPlace(QFrame* marker, PictureButton* button);
     void HelpTextsSet();
+    void textsLoad();
     void Confirm();
     void Cancel();
     void ChoicesRestore();
@@ -63,6 +64,7 @@ private:
     QPointer<PictureButton> m_btnpCANCEL;
     QPointer<QFrame> m_shpLANGSEL;
     QPointer<QFrame> m_shpHELPSEL;
+    QPointer<QLabel> m_notKept;
 };
 
 } // namespace lxp

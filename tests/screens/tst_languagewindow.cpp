@@ -103,6 +103,26 @@ private slots:
         QCOMPARE(shared().helpTexts, textsBefore);
         QCOMPARE(textsOf("frmMAINMENU"), menuBefore);
     }
+
+    // Choices that cannot be stored (no settings folder can be made) are in force for
+    // this run, and the window says so in the language just chosen; OK then closes it.
+    void choicesThatCannotBeKeptAreUsedAndSaidSo()
+    {
+        program->seam.settingsPath = "/dev/null/Corvane Software Dev./Lexipond.conf";
+        withLanguageWindow([&] {
+            click("frmLANGUAGE", "btnpKOREAN");
+            click("frmLANGUAGE", "btnpOK");
+            QVERIFY(windows().find("frmLANGUAGE")->isOpen());
+            QCOMPARE(element<QLabel>("frmLANGUAGE", "lblNOTKEPT")->text(),
+                     ScreenTextList(HelpLanguage::Korean).section('|', 51, 51));
+            QVERIFY(element<QLabel>("frmLANGUAGE", "lblNOTKEPT")->isVisible());
+            QVERIFY(textsFit("frmLANGUAGE"));
+            click("frmLANGUAGE", "btnpOK");
+        });
+        QCOMPARE(ScreenTextLoad(24), QString::fromUtf8("확인"));
+        QCOMPARE(element<QLabel>("frmMAINMENU", "lblALPHABET")->text(),
+                 QString::fromUtf8("알파벳 배우기"));
+    }
 };
 
 QTEST_MAIN(TestLanguageWindow)

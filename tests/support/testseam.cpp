@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/testseam.h"
 
+#include "core/choices.h"
 #include "core/soundoutput.h"
 
 #include <QSettings>
@@ -19,6 +20,7 @@ TestSeam::TestSeam()
 {
     settingsPath = m_dir.filePath(QStringLiteral("Corvane Software Dev./Lexipond.conf"));
     m_previous = setSeam(this);
+    Choices::UnsavedForget();
 }
 
 TestSeam::~TestSeam()
@@ -57,7 +59,7 @@ void TestSeam::playSound(const QByteArray& wav, const QString& label)
 
 std::unique_ptr<QSettings> TestSeam::openSettings() const
 {
-    return std::make_unique<QSettings>(settingsPath, QSettings::IniFormat);
+    return SettingsFileOpen(settingsPath);
 }
 
 void TestSeam::shellOpen(const QString& target, bool webAddress)
