@@ -3,8 +3,13 @@
 #include "core/settingsstore.h"
 #include "support/testseam.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace lxp;
 
@@ -101,6 +106,40 @@ private slots:
                  variant == int(ContentVariant::British) ? "ENGLISH" : "AMERICAN");
         QCOMPARE(file.value("frmPROGMENUMAINDETAILS/HELP").toString(),
                  helpLanguage == int(HelpLanguage::Korean) ? "KOREAN" : "ENGLISH");
+    }
+
+    // A settings path that is a folder, a named pipe (reading it hung the start) or a
+    // file far larger than any the program writes is not opened: the choices read as
+    // their defaults, and saving leaves the path as it was.
+    void aPathThatIsNoSettingsFileIsLeftAlone_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("named pipe") << "pipe";
+        QTest::newRow("huge file") << "huge";
+    }
+    void aPathThatIsNoSettingsFileIsLeftAlone()
+    {
+        QFETCH(QString, kind);
+        TestSeam seam;
+        QDir().mkpath(QFileInfo(seam.settingsPath).path());
+        const QByteArray path = seam.settingsPath.toLocal8Bit();
+        if (kind == "folder")
+            QVERIFY(QDir().mkpath(seam.settingsPath));
+        else if (kind == "pipe")
+            QCOMPARE(mkfifo(path.constData(), 0600), 0);
+        else {
+            QFile huge(seam.settingsPath);
+            QVERIFY(huge.open(QIODevice::WriteOnly));
+            huge.write("[frmPROGMENUMAINDETAILS]\nHELP=KOREAN\n");
+            huge.write(QByteArray(1 << 20, ' '));
+        }
+        const QFileInfo before(seam.settingsPath);
+        QCOMPARE(Choices::Load(), Choices());
+        QVERIFY(!(Choices{ContentVariant::British, HelpLanguage::Korean}.Save()));
+        const QFileInfo after(seam.settingsPath);
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(after.lastModified(), before.lastModified());
     }
 
     // An empty address opens nothing; a web address goes alone, a mail address after "mailto:".
