@@ -40,6 +40,10 @@ void TestSeam::clearResources()
 
 QByteArray TestSeam::resource(const QString& type, const QString& name) const
 {
+    for (const QString& missing : missingTypes)
+        if (missing.endsWith('*') ? type.startsWith(missing.chopped(1), Qt::CaseInsensitive)
+                                  : type.compare(missing, Qt::CaseInsensitive) == 0)
+            return {};
     const auto it = m_resources.constFind(keyOf(type, name));
     if (it != m_resources.constEnd())
         return *it;

@@ -29,6 +29,9 @@ public:
     // Resources: an override replaces the real resource of that type and name
     // (letter case ignored); an empty QByteArray makes it missing.
     void setResource(const QString& type, const QString& name, const QByteArray& bytes);
+    // Every resource of these types is missing ("CUSTOM", "screens/frmMAINMENU"; a
+    // trailing "*" matches the start of a type, "screens/*").
+    QStringList missingTypes;
     void clearResources();
     QByteArray resource(const QString& type, const QString& name) const override;
 
