@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lessons/words/wordsquizwindow.h"
 
+#include "core/log.h"
 #include "core/screentexts.h"
 #include "core/seam.h"
 #include "core/sharedstate.h"
@@ -121,14 +122,20 @@ void WordsQuizWindow::buildScreen(QWidget* screen)
         auto* choice = new PictureButton(screen);
         choice->setObjectName(QStringLiteral("btnpPICWORD1_%1").arg(b));
         choice->move(rowLeft + b * (kChoiceWidth + kChoiceGap), kChoicesTop);
-        connect(choice, &PictureButton::Click, this, [this, b] { m_quiz.ChoiceClick(b); });
+        connect(choice, &PictureButton::Click, this, [this, b] {
+            m_quiz.ChoiceClick(b);
+            stateLog();
+        });
         m_choices[size_t(b)] = choice;
     }
 
     m_next = new PictureButton(screen);
     m_next->setObjectName(QStringLiteral("btnpNEXT"));
     m_next->move(335 - 12 - PictureButton::kDesignWidth, kButtonsTop);
-    connect(m_next, &PictureButton::Click, this, [this] { m_quiz.WordNext(); });
+    connect(m_next, &PictureButton::Click, this, [this] {
+        m_quiz.WordNext();
+        stateLog();
+    });
     exitButton()->move(335 + 12, kButtonsTop);
 
     // Space says the word even while a button has the focus (which would take it as
@@ -174,6 +181,19 @@ void WordsQuizWindow::loadLesson()
     // A category of one word has no other to ask, and one without words nothing to say.
     m_next->setEnabled(m_quiz.wordCount() > 1);
     m_help->setEnabled(!m_quiz.word().isEmpty());
+    stateLog();
+}
+
+void WordsQuizWindow::stateLog()
+{
+    if (!lxpLog().isDebugEnabled() || !isOpen() || !m_scale)
+        return;
+    int right = 0;
+    while (right < WordsQuiz::kChoices && m_quiz.choice(right) != m_quiz.word())
+        ++right;
+    qCDebug(lxpLog, "words: \"%s\" on button %d, score %d, gauge tooltip %s",
+            qUtf8Printable(m_quiz.word()), right + 1, int(m_quiz.score()),
+            qUtf8Printable(m_scale->toolTip()));
 }
 
 void WordsQuizWindow::closeLesson()

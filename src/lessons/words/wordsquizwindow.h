@@ -62,6 +62,9 @@ private:
     void WordTimerStop() override;
 
     QPixmap picture() const;
+    // The word on show, its button and the score on the debug log (for the checks
+    // that click through the running program).
+    void stateLog();
 
     WordsQuiz m_quiz;
     std::array<QPointer<PictureButton>, WordsQuiz::kChoices> m_choices;
