@@ -7,6 +7,8 @@
 #include "dialogs/wronganswerdialog.h"
 #include "lessons/pairs/pairswindow.h"
 #include "lessons/placeholder/placeholderlesson.h"
+#include "lessons/words/wordsmenuwindow.h"
+#include "lessons/words/wordsquizwindow.h"
 #include "screens/aboutbox.h"
 #include "screens/languagewindow.h"
 #include "screens/mainmenu.h"
@@ -55,7 +57,8 @@ void ProgramWindowsDefine(WindowRegistry& registry)
     registry.define(window<AboutBox>());
     registry.define(window<LanguageWindow>());
     registry.define(comingLesson("frmLESSALPH", "btnpALPHABET", "lblALPHABET", 37));
-    registry.define(comingLesson("frmLESSWRDM", "btnpWORDS", "lblLEARNWORDS", 38));
+    registry.define(lesson<WordsMenuWindow>("btnpWORDS", "lblLEARNWORDS", 38));
+    registry.define(window<WordsQuizWindow>());
     registry.define(comingLesson("frmLESSPCWD", "btnpPICANDWORDS", "lblPICTSWORDS", 39));
     registry.define(comingLesson("frmLESSWRIT", "btnpWRITEALONG", "lblWRITELETTER", 40));
     registry.define(lesson<PairsWindow>("btnpPAIRS", "lblMATCHINGPAIR", 41));

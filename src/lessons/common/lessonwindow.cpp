@@ -61,7 +61,7 @@ void LessonWindow::onClose()
     for (const char* dialog : kFeedbackDialogs)
         if (Window* open = windows().find(QLatin1String(dialog)))
             open->close();
-    if (Window* back = windows().get(m_returnTo))
+    if (Window* back = windows().get(returnTo()))
         back->show();
 }
 

@@ -41,6 +41,9 @@ protected:
     virtual bool keyPressed(QKeyEvent* event);
 
     PictureButton* exitButton() const { return m_exitButton; }
+    // The window shown when the lesson closes: the one given at construction unless
+    // the lesson decides otherwise (asked as the lesson closes).
+    virtual QString returnTo() const { return m_returnTo; }
 
     // A title in `colour` over its black shadow: the shadow at `geometry` (`shadowName`),
     // the title 3 pixels right of and below it (`titleName`).
