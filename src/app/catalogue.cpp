@@ -5,6 +5,7 @@
 #include "dialogs/playagaindialog.h"
 #include "dialogs/teninarowdialog.h"
 #include "dialogs/wronganswerdialog.h"
+#include "lessons/alphabet/alphabetwindow.h"
 #include "lessons/pairs/pairswindow.h"
 #include "lessons/placeholder/placeholderlesson.h"
 #include "screens/aboutbox.h"
@@ -54,7 +55,7 @@ void ProgramWindowsDefine(WindowRegistry& registry)
 {
     registry.define(window<AboutBox>());
     registry.define(window<LanguageWindow>());
-    registry.define(comingLesson("frmLESSALPH", "btnpALPHABET", "lblALPHABET", 37));
+    registry.define(lesson<AlphabetWindow>("btnpALPHABET", "lblALPHABET", 37));
     registry.define(comingLesson("frmLESSWRDM", "btnpWORDS", "lblLEARNWORDS", 38));
     registry.define(comingLesson("frmLESSPCWD", "btnpPICANDWORDS", "lblPICTSWORDS", 39));
     registry.define(comingLesson("frmLESSWRIT", "btnpWRITEALONG", "lblWRITELETTER", 40));
