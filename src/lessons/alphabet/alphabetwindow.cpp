@@ -40,7 +40,7 @@ constexpr int kLettersTop = 73;
 const QRect kPicture(30, 182, 300, 225);
 const QRect kSentencePanel(346, 178, 294, 233);
 constexpr int kSentenceInset = 10;
-constexpr int kSentenceSlot = 73;
+constexpr int kSentenceGap = 14;
 const QRect kCounter(30, 414, 300, 30);
 
 // Back, the speaker and next side by side, exit apart at the right.
@@ -122,18 +122,15 @@ void AlphabetWindow::buildScreen(QWidget* screen)
     m_picture->setGeometry(kPicture);
     m_picture->setScaledContents(true);
 
-    const LabelLook sentenceLook{.pointSize = 14,
+    // SentencesSet() stacks the sentences in the panel, each as tall as its lines.
+    const LabelLook sentenceLook{.pointSize = 16,
                                  .colour = kInk,
-                                 .alignment = Qt::AlignLeft | Qt::AlignVCenter,
+                                 .alignment = Qt::AlignLeft | Qt::AlignTop,
                                  .wordWrap = true};
-    for (int i = 0; i < 3; ++i) {
-        const QRect slot(kSentencePanel.left() + kSentenceInset,
-                         kSentencePanel.top() + 6 + i * kSentenceSlot,
-                         kSentencePanel.width() - 2 * kSentenceInset, kSentenceSlot - 2);
-        m_sentences[size_t(i)] =
-            ScreenLabel(screen, QStringLiteral("lblSENTENCE1_%1").arg(i).toLatin1().constData(),
-                        QString(), slot, sentenceLook);
-    }
+    for (int i = 0; i < 3; ++i)
+        m_sentences[size_t(i)] = ScreenLabel(
+            screen, QStringLiteral("lblSENTENCE1_%1").arg(i).toLatin1().constData(), QString(),
+            kSentencePanel.adjusted(kSentenceInset, 0, -kSentenceInset, 0), sentenceLook);
 
     m_counter =
         ScreenLabel(screen, "lbl1Of9", QString(), kCounter,
@@ -285,8 +282,19 @@ void AlphabetWindow::PictureShow(const QString& name)
 
 void AlphabetWindow::SentencesSet(const std::array<QString, 3>& sentences)
 {
-    for (size_t i = 0; i < sentences.size(); ++i)
-        m_sentences[i]->setText(sentences[i]);
+    // The three in the middle of the panel, a gap between them.
+    int height = -kSentenceGap;
+    for (size_t i = 0; i < sentences.size(); ++i) {
+        QLabel* label = m_sentences[i];
+        label->setText(sentences[i]);
+        label->resize(label->width(), label->heightForWidth(label->width()));
+        height += label->height() + kSentenceGap;
+    }
+    int top = kSentencePanel.top() + (kSentencePanel.height() - height) / 2;
+    for (QLabel* label : m_sentences) {
+        label->move(label->x(), top);
+        top += label->height() + kSentenceGap;
+    }
 }
 
 void AlphabetWindow::CounterSet(const QString& text)

@@ -138,6 +138,7 @@ private slots:
         program.reset();
         program = std::make_unique<StartedProgram>(language);
         openFromTheMenu();
+        const QRect panel = element(AlphabetWindow::kName, "shpShape2_6")->geometry();
         int entries = 0;
         for (int i = 0; i < AlphabetWindow::kLetters; ++i) {
             click(AlphabetWindow::kName, QString("btnpLETTERS_%1").arg(i));
@@ -148,7 +149,8 @@ private slots:
                 for (int s = 0; s < 3; ++s) {
                     QLabel* sentence = label(QString("lblSENTENCE1_%1").arg(s));
                     QVERIFY2(!sentence->text().isEmpty(), qPrintable(where));
-                    QVERIFY2(sentence->heightForWidth(sentence->width()) <= sentence->height(),
+                    QVERIFY2(sentence->heightForWidth(sentence->width()) <= sentence->height() &&
+                                 panel.contains(sentence->geometry()),
                              qPrintable(where + ": " + sentence->text()));
                     for (const QString& word : sentence->text().split(' '))
                         QVERIFY2(sentence->fontMetrics().horizontalAdvance(word) <=
