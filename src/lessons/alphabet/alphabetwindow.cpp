@@ -26,14 +26,14 @@ const QColor kLetterColour(255, 221, 51);
 const QColor kRestColour(250, 250, 255);
 // The shadows' baseline; the titles lie 3 pixels right of and below them.
 constexpr int kShadowBaseline = 44;
-constexpr int kRibbonWidth = 670;
+constexpr int kScreenWidth = 670;
 
 // Two rows of thirteen letter buttons under the ribbon.
 constexpr int kLetterSize = 44;
 constexpr int kLetterGap = 4;
 constexpr int kLettersPerRow = 13;
 constexpr int kLettersLeft =
-    (670 - kLettersPerRow * kLetterSize - (kLettersPerRow - 1) * kLetterGap) / 2;
+    (kScreenWidth - kLettersPerRow * kLetterSize - (kLettersPerRow - 1) * kLetterGap) / 2;
 constexpr int kLettersTop = 73;
 
 // The photograph, the sentences beside it and the counter under it.
@@ -47,6 +47,7 @@ const QRect kCounter(30, 414, 300, 30);
 constexpr int kButtonsTop = 470;
 constexpr int kBackLeft = 70;
 constexpr int kButtonGap = 10;
+constexpr int kSpeakerWidth = 40; // the speaker's face
 constexpr int kExitLeft = 460;
 
 const QColor kPond(0x44, 0x87, 0xC6);
@@ -73,7 +74,7 @@ AlphabetWindow::AlphabetWindow() : LessonWindow(QLatin1String(kName)), m_book(*t
 void AlphabetWindow::buildScreen(QWidget* screen)
 {
     decoration(screen, "shpShape3_6",
-               QRect(kLettersLeft - 8, kLettersTop - 5, kRibbonWidth - 2 * (kLettersLeft - 8),
+               QRect(kLettersLeft - 8, kLettersTop - 5, kScreenWidth - 2 * (kLettersLeft - 8),
                      2 * kLetterSize + kLetterGap + 10),
                QStringLiteral("QFrame { background: rgba(68, 135, 198, 28); border: 2px solid "
                               "rgba(68, 135, 198, 90); border-radius: 14px; }"));
@@ -101,7 +102,6 @@ void AlphabetWindow::buildScreen(QWidget* screen)
         auto* button = new PictureButton(screen);
         const QString tag = letterOf(i);
         button->setObjectName(QStringLiteral("btnpLETTERS_%1").arg(i));
-        button->setProperty("Tag", tag);
         const QString face = QStringLiteral("btnpLETTERS_%1_").arg(tag);
         button->setProperty("PictureHLight", PictureFromResource(kLetterFaces, face + "HL"));
         button->setProperty("PictureNormal", PictureFromResource(kLetterFaces, face + "NORMAL"));
@@ -110,10 +110,7 @@ void AlphabetWindow::buildScreen(QWidget* screen)
                             PictureFromResource(kLetterFaces, face + "DISABLED"));
         button->move(kLettersLeft + (i % kLettersPerRow) * (kLetterSize + kLetterGap),
                      kLettersTop + (i / kLettersPerRow) * (kLetterSize + kLetterGap));
-        connect(button, &PictureButton::Click, this, [this, tag] {
-            m_openingTimer->stop();
-            m_book.LetterClick(tag);
-        });
+        learnerStep(button, [this, tag] { m_book.LetterClick(tag); });
         m_letterButtons[size_t(i)] = button;
     }
 
@@ -144,20 +141,11 @@ void AlphabetWindow::buildScreen(QWidget* screen)
     };
     m_backButton = button("btnpBACK", kBackLeft);
     m_helpButton = button("btnpHELP", kBackLeft + PictureButton::kDesignWidth + kButtonGap);
-    m_nextButton = button("btnpNEXT", m_helpButton->x() + 40 + kButtonGap);
+    m_nextButton = button("btnpNEXT", m_helpButton->x() + kSpeakerWidth + kButtonGap);
     exitButton()->move(kExitLeft, kButtonsTop);
-    connect(m_backButton, &PictureButton::Click, this, [this] {
-        m_openingTimer->stop();
-        m_book.BackClick();
-    });
-    connect(m_nextButton, &PictureButton::Click, this, [this] {
-        m_openingTimer->stop();
-        m_book.NextClick();
-    });
-    connect(m_helpButton, &PictureButton::Click, this, [this] {
-        m_openingTimer->stop();
-        m_book.HelpClick();
-    });
+    learnerStep(m_backButton, [this] { m_book.BackClick(); });
+    learnerStep(m_nextButton, [this] { m_book.NextClick(); });
+    learnerStep(m_helpButton, [this] { m_book.HelpClick(); });
     // Space says the word again even on a focused button, which would take it.
     for (PictureButton* each : screen->findChildren<PictureButton*>())
         each->installEventFilter(this);
@@ -167,6 +155,15 @@ void AlphabetWindow::buildScreen(QWidget* screen)
     m_openingTimer->setSingleShot(true);
     m_openingTimer->setInterval(0);
     connect(m_openingTimer, &QTimer::timeout, this, [this] { m_book.LetterClick(letterOf(0)); });
+}
+
+void AlphabetWindow::learnerStep(PictureButton* button, const std::function<void()>& step)
+{
+    // The learner's first step comes instead of the opening one.
+    connect(button, &PictureButton::Click, this, [this, step] {
+        m_openingTimer->stop();
+        step();
+    });
 }
 
 void AlphabetWindow::loadLesson()
@@ -229,7 +226,7 @@ bool AlphabetWindow::eventFilter(QObject* watched, QEvent* event)
         m_openingTimer->start();
     }
     const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    if (key && watched != screen() && qobject_cast<PictureButton*>(watched) &&
+    if (key && qobject_cast<PictureButton*>(watched) &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
         if (event->type() == QEvent::KeyPress)
             keyPressed(static_cast<QKeyEvent*>(event));
@@ -246,15 +243,14 @@ void AlphabetWindow::titlePlace()
         label->resize(metrics.horizontalAdvance(label->text()) + 2, metrics.height());
         return metrics.ascent();
     };
-    int width = 0;
     for (int i = 0; i < 2; ++i) {
         const int offset = i == 0 ? 3 : 0;
         QLabel* title = m_titles[size_t(i)];
         QLabel* rest = m_rests[size_t(i)];
         const int titleAscent = fit(title);
         const int restAscent = fit(rest);
-        width = title->width() + kRestGap + rest->width();
-        const int left = (kRibbonWidth - width) / 2 + offset;
+        const int width = title->width() + kRestGap + rest->width();
+        const int left = (kScreenWidth - width) / 2 + offset;
         title->move(left, kShadowBaseline + offset - titleAscent);
         // lblTITLE2 starts 4 pixels right of lblTITLE1's right edge.
         rest->move(title->x() + title->width() + kRestGap, kShadowBaseline + offset - restAscent);

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QTimer;
@@ -52,10 +53,10 @@ private:
     bool LetterSay(const QString& letter) override;
     bool WordSay(const QString& word) override;
 
+    // Connects a button's click to a step of the learner.
+    void learnerStep(PictureButton* button, const std::function<void()>& step);
     // Sizes the title labels to their texts and centres the word in the ribbon.
     void titlePlace();
-    // The learner's first step, once the window shows: the letter button "A".
-    void openingStep();
 
     AlphabetBook m_book;
     std::array<QPointer<PictureButton>, kLetters> m_letterButtons;
@@ -68,8 +69,8 @@ private:
     QPointer<PictureButton> m_backButton;
     QPointer<PictureButton> m_nextButton;
     QPointer<PictureButton> m_helpButton;
-    // Runs the opening step once the screen has shown; due from the load step until
-    // the screen first shows.
+    // Once the screen has shown, the opening step: the letter button "A". Due from the
+    // load step until the screen first shows; a step of the learner stops it.
     QPointer<QTimer> m_openingTimer;
     bool m_openingDue = false;
 };
