@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lessons/alphabet/alphabetwindow.h"
 
+#include "core/log.h"
 #include "core/screentexts.h"
 #include "core/sharedstate.h"
 #include "ui/media.h"
@@ -154,7 +155,10 @@ void AlphabetWindow::buildScreen(QWidget* screen)
     m_openingTimer->setObjectName(QStringLiteral("tmrOPENING"));
     m_openingTimer->setSingleShot(true);
     m_openingTimer->setInterval(0);
-    connect(m_openingTimer, &QTimer::timeout, this, [this] { m_book.LetterClick(letterOf(0)); });
+    connect(m_openingTimer, &QTimer::timeout, this, [this] {
+        m_book.LetterClick(letterOf(0));
+        stepLog();
+    });
 }
 
 void AlphabetWindow::learnerStep(PictureButton* button, const std::function<void()>& step)
@@ -163,7 +167,16 @@ void AlphabetWindow::learnerStep(PictureButton* button, const std::function<void
     connect(button, &PictureButton::Click, this, [this, step] {
         m_openingTimer->stop();
         step();
+        stepLog();
     });
+}
+
+void AlphabetWindow::stepLog()
+{
+    // For checks of whole runs: the word and counter on show, and the word said last.
+    if (lxpLog().isDebugEnabled() && isOpen())
+        qCDebug(lxpLog, "alphabet: %s %s, said %s", qUtf8Printable(m_book.word()),
+                qUtf8Printable(m_counter->text()), qUtf8Printable(m_lastSaid));
 }
 
 void AlphabetWindow::loadLesson()
@@ -305,6 +318,7 @@ bool AlphabetWindow::LetterSay(const QString& letter)
 
 bool AlphabetWindow::WordSay(const QString& word)
 {
+    m_lastSaid = word;
     return wordSound(word);
 }
 

@@ -55,6 +55,8 @@ private:
 
     // Connects a button's click to a step of the learner.
     void learnerStep(PictureButton* button, const std::function<void()>& step);
+    // A debug line after each step: what shows and what was said.
+    void stepLog();
     // Sizes the title labels to their texts and centres the word in the ribbon.
     void titlePlace();
 
@@ -73,6 +75,7 @@ private:
     // load step until the screen first shows; a step of the learner stops it.
     QPointer<QTimer> m_openingTimer;
     bool m_openingDue = false;
+    QString m_lastSaid;
 };
 
 } // namespace lxp
