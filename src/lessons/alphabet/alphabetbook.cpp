@@ -24,7 +24,7 @@ void AlphabetBook::LetterClick(const QString& letter)
     m_screen.CounterSet(counterText());
     if (!m_screen.LetterSay(letter))
         return;
-    // The word as the screen shows it now: another step may have run meanwhile.
+    // The word as the screen shows it when it is said (the caption pair).
     (void)m_screen.WordSay(word());
 }
 
