@@ -5,6 +5,7 @@
 #include "dialogs/playagaindialog.h"
 #include "dialogs/teninarowdialog.h"
 #include "dialogs/wronganswerdialog.h"
+#include "lessons/alphabet/alphabetwindow.h"
 #include "lessons/pairs/pairswindow.h"
 #include "lessons/placeholder/placeholderlesson.h"
 #include "lessons/words/wordsmenuwindow.h"
@@ -56,7 +57,7 @@ void ProgramWindowsDefine(WindowRegistry& registry)
 {
     registry.define(window<AboutBox>());
     registry.define(window<LanguageWindow>());
-    registry.define(comingLesson("frmLESSALPH", "btnpALPHABET", "lblALPHABET", 37));
+    registry.define(lesson<AlphabetWindow>("btnpALPHABET", "lblALPHABET", 37));
     registry.define(lesson<WordsMenuWindow>("btnpWORDS", "lblLEARNWORDS", 38));
     registry.define(window<WordsQuizWindow>());
     registry.define(comingLesson("frmLESSPCWD", "btnpPICANDWORDS", "lblPICTSWORDS", 39));
