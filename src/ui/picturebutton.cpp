@@ -72,8 +72,9 @@ short shiftCode(Qt::KeyboardModifiers modifiers)
 }
 
 // What assistive technology (a screen reader) sees of a picture button: a button named
-// by its caption, or by its tooltip when it has no caption, described by its tooltip,
-// that can be pressed.
+// by its caption, or when it has none by the accessible name its screen gave it (the
+// letter of a letter button), or else by its tooltip; described by its tooltip; that
+// can be pressed.
 class PictureButtonAccessible : public QAccessibleWidget {
 public:
     explicit PictureButtonAccessible(PictureButton* button)
@@ -86,7 +87,10 @@ public:
         const auto* button = static_cast<const PictureButton*>(widget());
         switch (t) {
         case QAccessible::Name:
-            return button->caption().isEmpty() ? button->tipText() : button->caption();
+            if (!button->caption().isEmpty())
+                return button->caption();
+            return button->accessibleName().isEmpty() ? button->tipText()
+                                                      : button->accessibleName();
         case QAccessible::Description:
             return button->tipText();
         default:

@@ -103,6 +103,7 @@ void AlphabetWindow::buildScreen(QWidget* screen)
         auto* button = new PictureButton(screen);
         const QString tag = letterOf(i);
         button->setObjectName(QStringLiteral("btnpLETTERS_%1").arg(i));
+        button->setAccessibleName(tag);
         const QString face = QStringLiteral("btnpLETTERS_%1_").arg(tag);
         button->setProperty("PictureHLight", PictureFromResource(kLetterFaces, face + "HL"));
         button->setProperty("PictureNormal", PictureFromResource(kLetterFaces, face + "NORMAL"));
