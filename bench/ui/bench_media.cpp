@@ -56,7 +56,7 @@ private slots:
             QByteArray resource(const QString&, const QString&) const override { return word; }
         } realSound;
         // Without the recording, a tone in the recordings' format.
-        realSound.word = shipped ? ResourceTable::read("WORDS", "APPLE") : wavtest::tone({}, 200);
+        realSound.word = shipped ? ResourceTable::read("WORDS", "APPLE") : wavtest::tone(200);
         Seam* previous = setSeam(&realSound);
 
         const auto startOf = [] {
