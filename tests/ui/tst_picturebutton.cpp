@@ -63,24 +63,21 @@ class tst_picbtn : public QObject {
         if (words[0] == "w")
             return (void)QTest::qWaitFor([&] { return faceLetter() != face; });
         if (QStringLiteral("kKu").contains(words[0])) {
-            const int key = words[1] == "Space"    ? Qt::Key_Space
-                            : words[1] == "Return" ? Qt::Key_Return
-                                                   : Qt::Key_A;
-            const auto type = words[0] == "u" ? QEvent::KeyRelease : QEvent::KeyPress;
-            QKeyEvent event(type, key, Qt::NoModifier, QString(), words[0] == "K");
-            QCoreApplication::sendEvent(m_button, &event);
-            return;
+            QKeyEvent event(words[0] == "u" ? QEvent::KeyRelease : QEvent::KeyPress,
+                            QKeySequence(words[1])[0].key(), Qt::NoModifier, QString(),
+                            words[0] == "K");
+            return (void)QCoreApplication::sendEvent(m_button, &event);
         }
         const QStringList xy = words.last().split(QLatin1Char(','));
         const QPoint pos = kOrigin + QPoint(xy[0].toInt(), xy[1].toInt());
+        m_pointer = m_host->mapToGlobal(pos);
         const QTest::MouseAction actions[] = {QTest::MouseMove, QTest::MousePress,
                                               QTest::MouseRelease, QTest::MouseDClick};
-        const Qt::MouseButton button = words[0] == "m"   ? Qt::NoButton
-                                       : words[1] == "R" ? Qt::RightButton
-                                                         : Qt::LeftButton;
-        m_pointer = m_host->mapToGlobal(pos);
         QTest::mouseEvent(actions[QStringLiteral("mprd").indexOf(words[0])], m_host->windowHandle(),
-                          button, {}, pos);
+                          words.size() < 3  ? Qt::NoButton
+                          : words[1] == "R" ? Qt::RightButton
+                                            : Qt::LeftButton,
+                          {}, pos);
     }
 
     // Runs "step; step; ..." and returns the face after each step (N, H, P, D), with a "!"
