@@ -18,16 +18,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("expected");
         const QByteArray table("ALPHA\r\nBETA\r\n");
-        QTest::newRow("as stored") << "DATA"
-                                   << "TESTTABLE" << table;
-        QTest::newRow("mixed case") << "Data"
-                                    << "testTable" << table;
-        QTest::newRow("JPEG before PNG") << "screens/frmTEST"
-                                         << "face_a" << QByteArray("jpg");
-        QTest::newRow("unknown name") << "DATA"
-                                      << "NOSUCH" << QByteArray();
-        QTest::newRow("path escape") << "DATA/.."
-                                     << "DATA/TESTTABLE" << QByteArray();
+        // clang-format off
+        QTest::newRow("mixed case") << "Data" << "testTable" << table;
+        QTest::newRow("JPEG before PNG") << "screens/frmTEST" << "face_a" << QByteArray("jpg");
+        QTest::newRow("unknown name") << "DATA" << "NOSUCH" << QByteArray();
+        QTest::newRow("path escape") << "DATA/.." << "DATA/TESTTABLE" << QByteArray();
+        // clang-format on
     }
     void lookup()
     {

@@ -67,45 +67,38 @@ private slots:
     {
         QTest::addColumn<QVariant>("language");
         QTest::addColumn<QVariant>("help");
-        QTest::addColumn<int>("variant");
-        QTest::addColumn<int>("helpLanguage");
-        const int american = int(ContentVariant::American), british = int(ContentVariant::British);
-        const int english = int(HelpLanguage::English), korean = int(HelpLanguage::Korean);
+        QTest::addColumn<bool>("british");
+        QTest::addColumn<bool>("korean");
         QTest::newRow("AMERICAN, ENGLISH")
-            << QVariant("AMERICAN") << QVariant("ENGLISH") << american << english;
+            << QVariant("AMERICAN") << QVariant("ENGLISH") << false << false;
         QTest::newRow("ENGLISH, KOREAN")
-            << QVariant("ENGLISH") << QVariant("KOREAN") << british << korean;
-        QTest::newRow("nothing stored") << QVariant() << QVariant() << american << english;
-        QTest::newRow("garbage") << QVariant("english") << QVariant("Klingon") << american
-                                 << english;
-        QTest::newRow("not text") << QVariant(QStringList{"ENGLISH"}) << QVariant(2) << american
-                                  << english;
+            << QVariant("ENGLISH") << QVariant("KOREAN") << true << true;
+        QTest::newRow("nothing stored") << QVariant() << QVariant() << false << false;
+        QTest::newRow("garbage") << QVariant("english") << QVariant("Klingon") << false << false;
+        QTest::newRow("not text") << QVariant(QStringList{"ENGLISH"}) << QVariant(2) << false
+                                  << false;
     }
     void choicesRoundTrip()
     {
         QFETCH(QVariant, language);
         QFETCH(QVariant, help);
-        QFETCH(int, variant);
-        QFETCH(int, helpLanguage);
+        QFETCH(bool, british);
+        QFETCH(bool, korean);
         TestSeam seam;
-        {
-            auto settings = seam.openSettings();
-            if (language.isValid())
-                settings->setValue("frmPROGMENUMAINDETAILS/LANGUAGE", language);
-            if (help.isValid())
-                settings->setValue("frmPROGMENUMAINDETAILS/HELP", help);
-        }
-        const Choices loaded = Choices::Load();
-        QCOMPARE(int(loaded.contentVariant), variant);
-        QCOMPARE(int(loaded.helpLanguage), helpLanguage);
-
-        QVERIFY(loaded.Save());
-        QCOMPARE(Choices::Load(), loaded);
         QSettings file(seam.settingsPath, QSettings::IniFormat);
+        for (const auto& [item, value] : {std::pair{"LANGUAGE", language}, {"HELP", help}})
+            if (value.isValid())
+                file.setValue(QString("frmPROGMENUMAINDETAILS/") + item, value);
+        file.sync();
+        const Choices loaded = Choices::Load();
+        QCOMPARE(loaded.contentVariant == ContentVariant::British, british);
+        QCOMPARE(loaded.helpLanguage == HelpLanguage::Korean, korean);
+        QVERIFY(loaded.Save());
+        file.sync();
         QCOMPARE(file.value("frmPROGMENUMAINDETAILS/LANGUAGE").toString(),
-                 variant == int(ContentVariant::British) ? "ENGLISH" : "AMERICAN");
+                 british ? "ENGLISH" : "AMERICAN");
         QCOMPARE(file.value("frmPROGMENUMAINDETAILS/HELP").toString(),
-                 helpLanguage == int(HelpLanguage::Korean) ? "KOREAN" : "ENGLISH");
+                 korean ? "KOREAN" : "ENGLISH");
     }
 
     // A settings path that is a folder, a named pipe (reading it hung the start) or a

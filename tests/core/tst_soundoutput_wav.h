@@ -25,18 +25,18 @@ inline QByteArray chunk(const char* id, const QByteArray& body, qint64 declared 
            QByteArray(body.size() % 2, '\0');
 }
 
+// The format chunk's fields that the tests vary (PCM, 16-bit).
 struct Format {
-    quint16 tag = 1;
     quint16 channels = 1;
     quint32 rate = 44100;
-    quint16 bits = 16;
-    int blockAlign = -1; // -1: channels * bits / 8
+    int blockAlign = -1; // -1: 2 bytes a channel
 };
 
 inline QByteArray fmtBody(const Format& f)
 {
-    const quint16 align = quint16(f.blockAlign < 0 ? f.channels * f.bits / 8 : f.blockAlign);
-    return le(f.tag) + le(f.channels) + le(f.rate) + le(f.rate * align) + le(align) + le(f.bits);
+    const quint16 align = quint16(f.blockAlign < 0 ? f.channels * 2 : f.blockAlign);
+    return le(quint16(1)) + le(f.channels) + le(f.rate) + le(f.rate * align) + le(align) +
+           le(quint16(16));
 }
 
 inline QByteArray riff(const QByteArray& chunks)
@@ -49,17 +49,13 @@ inline QByteArray wav(const Format& f, const QByteArray& samples)
     return riff(chunk("fmt ", fmtBody(f)) + chunk("data", samples));
 }
 
-// A 440 Hz tone of `ms` milliseconds at half scale.
-inline QByteArray tone(const Format& f, int ms)
+// A mono 440 Hz tone of `ms` milliseconds at half scale.
+inline QByteArray tone(int ms)
 {
     QByteArray samples;
-    for (qint64 i = 0; i < qint64(f.rate) * ms / 1000; ++i) {
-        const double v = 0.5 * std::sin(2 * M_PI * 440.0 * double(i) / f.rate);
-        for (int c = 0; c < f.channels; ++c)
-            samples += f.bits == 8 ? QByteArray(1, char(quint8(128 + std::lround(v * 127))))
-                                   : le(qint16(std::lround(v * 32767)));
-    }
-    return wav(f, samples);
+    for (int i = 0; i < 44100 * ms / 1000; ++i)
+        samples += le(qint16(std::lround(16383 * std::sin(2 * M_PI * 440.0 * i / 44100))));
+    return wav({}, samples);
 }
 
 } // namespace lxp::wavtest

@@ -6,15 +6,6 @@
 using namespace lxp;
 using namespace lxp::testing;
 
-namespace {
-
-QRgb textColour(QLabel* label)
-{
-    return label->palette().color(QPalette::WindowText).rgba();
-}
-
-} // namespace
-
 class TestFeedbackDialogs : public QObject {
     Q_OBJECT
 
@@ -74,15 +65,17 @@ private slots:
     // the next opening.
     void headlineFlashesWhiteAndBlue()
     {
-        const QString name = "frmMSGCRT10";
-        windows().get(name)->open();
-        auto* headline = element<QLabel>(name, "lblCORRECT");
-        QCOMPARE(textColour(headline), QRgb(0xFFFFFFFF));
-        for (QRgb colour : {0xFF0000FFu, 0xFFFFFFFFu, 0xFF0000FFu})
-            QTRY_COMPARE_WITH_TIMEOUT(textColour(headline), colour, 1500);
-        windows().get(name)->close();
-        windows().get(name)->open();
-        QCOMPARE(textColour(element<QLabel>(name, "lblCORRECT")), QRgb(0xFFFFFFFF));
+        const auto headlineColour = [] {
+            return element<QLabel>("frmMSGCRT10", "lblCORRECT")
+                ->palette()
+                .color(QPalette::WindowText);
+        };
+        windows().get("frmMSGCRT10")->open();
+        for (const QColor colour : {Qt::white, Qt::blue, Qt::white, Qt::blue})
+            QTRY_COMPARE_WITH_TIMEOUT(headlineColour(), colour, 1500);
+        windows().get("frmMSGCRT10")->close();
+        windows().get("frmMSGCRT10")->open();
+        QCOMPARE(headlineColour(), QColor(Qt::white));
     }
 
     // The answer is true when the dialog opens; closed without its buttons it stays true.

@@ -12,8 +12,6 @@
 #include <QSet>
 #include <QStringList>
 
-#include <utility>
-
 namespace lxp {
 
 inline QString sourcePath(const QString& relative)
@@ -21,30 +19,21 @@ inline QString sourcePath(const QString& relative)
     return QStringLiteral(LEXIPOND_SOURCE_DIR "/") + relative;
 }
 
-// Resource names of every word of the six content tables (both spelling variants):
-// the names under which each word's picture and recording are found.
+// Resource names of every word of the six content tables: those of the category words
+// of both spelling variants, which cover the words of the other tables
+// (tst_contentshipped checks that).
 inline QSet<QString> shippedWordNames()
 {
     QSet<QString> names;
     for (const QString variant : {"ENG_", "US_"}) {
-        const auto lines = [&](const char* kind) {
-            return content::TextFromAnsi(ResourceTable::read("DATA", variant + kind)).split("\r\n");
-        };
-        QStringList words = lines(kPictureWordsTable);
-        // Category blocks: key, count, a line a word; letter blocks: letter, count,
-        // four lines an entry (its name first).
-        for (const auto& [kind, step] : {std::pair{kWordsTable, 1}, std::pair{kLetterTable, 4}}) {
-            const QStringList table = lines(kind);
-            for (qsizetype at = 0; at + 1 < table.size();) {
-                const int count = std::max(0, qRound(table[at + 1].toDouble()));
-                for (int k = 0; k < count && at + 2 + step * k < table.size(); ++k)
-                    words << table[at + 2 + step * k];
-                at += 2 + step * count;
-            }
-        }
-        for (const QString& word : words)
-            if (!word.isEmpty())
+        const QStringList table =
+            content::TextFromAnsi(ResourceTable::read("DATA", variant + kWordsTable)).split("\r\n");
+        // Blocks of key, count and a line a word.
+        for (qsizetype at = 0, count = 0; at + 1 < table.size(); at += 2 + count) {
+            count = table[at + 1].toInt();
+            for (const QString& word : table.mid(at + 2, count))
                 names.insert(WordResourceName(word));
+        }
     }
     return names;
 }

@@ -18,21 +18,24 @@ namespace lxp {
 // The seam for tests. Constructing it installs it; destroying it puts the previous
 // seam back. Resources come from the real resource table unless a test overrides
 // them; sounds are recorded, not played; settings live in a temporary folder; shell
-// requests are recorded; random draws can be scripted.
+// requests are recorded; random draws come from a fixed-seed generator.
 class TestSeam : public Seam {
 public:
     TestSeam();
-    ~TestSeam() override;
+    ~TestSeam() override { setSeam(m_previous); }
     TestSeam(const TestSeam&) = delete;
     TestSeam& operator=(const TestSeam&) = delete;
 
     // Resources: an override replaces the real resource of that type and name
     // (letter case ignored); an empty QByteArray makes it missing.
-    void setResource(const QString& type, const QString& name, const QByteArray& bytes);
+    void setResource(const QString& type, const QString& name, const QByteArray& bytes)
+    {
+        m_resources.insert(type.toUpper() + '/' + name.toUpper(), bytes);
+    }
+    void clearResources() { m_resources.clear(); }
     // Every resource of these types is missing ("CUSTOM", "screens/frmMAINMENU"; a
     // trailing "*" matches the start of a type, "screens/*").
     QStringList missingTypes;
-    void clearResources();
     QByteArray resource(const QString& type, const QString& name) const override;
 
     // Sound: every call is recorded by its label ("AUDIO/WIN"). `onPlay`, when set,
@@ -48,15 +51,18 @@ public:
     // Settings: a settings file in a temporary folder; `settingsPath` may be pointed
     // elsewhere (for instance at a place that cannot be written).
     QString settingsPath;
-    std::unique_ptr<QSettings> openSettings() const override;
+    std::unique_ptr<QSettings> openSettings() const override
+    {
+        return SettingsFileOpen(settingsPath);
+    }
 
     // Shell requests, as (target, webAddress).
     QList<QPair<QString, bool>> shellRequests;
-    void shellOpen(const QString& target, bool webAddress) override;
+    void shellOpen(const QString& target, bool webAddress) override
+    {
+        shellRequests.append({target, webAddress});
+    }
 
-    // Random draws: scripted values first (each in [0, 1)), then a fixed-seed
-    // generator.
-    QList<double> scriptedRandom;
     double random() override;
 
 private:

@@ -27,11 +27,6 @@ QStringList expectedNames(const QString& type)
     return names;
 }
 
-quint32 le32(const QByteArray& b, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(b.constData() + at);
-}
-
 QList<qint16> samples(const QByteArray& wav)
 {
     QList<qint16> s(std::max<qsizetype>(0, (wav.size() - 44) / 2));
@@ -60,10 +55,9 @@ double activeLevelDb(const QList<qint16>& s)
 class TestSounds : public QObject {
     Q_OBJECT
 private slots:
-    // 165 words, 26 letters and 8 effects: 199 sounds, and no others.
+    // A recording of every word, the 26 letters and the 8 effects, and no others.
     void exactlyTheExpectedSounds()
     {
-        QCOMPARE(expectedNames("WORDS").size(), 165);
         for (const QString type : {"WORDS", "LETTERS", "AUDIO"})
             QCOMPARE(ResourceTable::names(type), expectedNames(type));
     }
@@ -91,7 +85,8 @@ private slots:
         QCOMPARE(wav.left(4) + wav.mid(8, 32),
                  "RIFFWAVEfmt " + QByteArray::fromHex("100000000100010044ac00008858010002001000") +
                      "data");
-        QVERIFY(le32(wav, 4) == wav.size() - 8 && le32(wav, 40) == wav.size() - 44);
+        const auto size = [&](int at) { return qFromLittleEndian<quint32>(wav.constData() + at); };
+        QVERIFY(size(4) == wav.size() - 8 && size(40) == wav.size() - 44);
         const QList<qint16> s = samples(wav);
         const double seconds = double(s.size()) / kRate;
         QVERIFY2(seconds >= 0.05 && seconds <= longest,

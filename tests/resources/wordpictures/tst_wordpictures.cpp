@@ -18,7 +18,6 @@ private slots:
     {
         QStringList words = shippedWordNames().values();
         words.sort();
-        QCOMPARE(words.size(), 165);
         QCOMPARE(ResourceTable::names("CUSTOM"), words);
     }
 
