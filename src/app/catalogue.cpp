@@ -6,6 +6,7 @@
 #include "dialogs/teninarowdialog.h"
 #include "dialogs/wronganswerdialog.h"
 #include "lessons/pairs/pairswindow.h"
+#include "lessons/picwords/picwordswindow.h"
 #include "lessons/placeholder/placeholderlesson.h"
 #include "screens/aboutbox.h"
 #include "screens/languagewindow.h"
@@ -56,7 +57,7 @@ void ProgramWindowsDefine(WindowRegistry& registry)
     registry.define(window<LanguageWindow>());
     registry.define(comingLesson("frmLESSALPH", "btnpALPHABET", "lblALPHABET", 37));
     registry.define(comingLesson("frmLESSWRDM", "btnpWORDS", "lblLEARNWORDS", 38));
-    registry.define(comingLesson("frmLESSPCWD", "btnpPICANDWORDS", "lblPICTSWORDS", 39));
+    registry.define(lesson<PicturesAndWordsWindow>("btnpPICANDWORDS", "lblPICTSWORDS", 39));
     registry.define(comingLesson("frmLESSWRIT", "btnpWRITEALONG", "lblWRITELETTER", 40));
     registry.define(lesson<PairsWindow>("btnpPAIRS", "lblMATCHINGPAIR", 41));
     registry.define(window<CorrectAnswerDialog>());
