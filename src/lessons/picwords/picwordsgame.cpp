@@ -90,8 +90,6 @@ void PicturesAndWordsGame::NewGame()
 {
     ++m_wordNumber;
     MeterUpdate(kCoverAtStart);
-    m_hidden.clear();
-    m_screen.HiddenWordShow(QStringLiteral(" "));
 
     const QStringList lines = ContentTableLoad(QLatin1String(kPictureWordsTable), m_variant);
     m_position = PositionDraw(lines);
@@ -101,8 +99,8 @@ void PicturesAndWordsGame::NewGame()
     m_screen.WordPictureShow(WordResourceName(m_word));
     m_wrong = 0;
     m_soFar.clear();
-    if (!m_word.isEmpty())
-        m_screen.HiddenWordShow(m_hidden);
+    // With no word the label keeps one blank, so that it keeps its height.
+    m_screen.HiddenWordShow(m_word.isEmpty() ? QStringLiteral(" ") : m_hidden);
     for (int i = 0; i < kLetters; ++i) {
         m_enabled.at(size_t(i)) = !m_word.isEmpty();
         m_screen.LetterButtonEnable(i, !m_word.isEmpty());

@@ -28,8 +28,9 @@ constexpr int kLetterStep = PicturesAndWordsWindow::kLetterSize + 6;
 constexpr int kLettersLeft = (670 - (12 * kLetterStep + PicturesAndWordsWindow::kLetterSize)) / 2;
 constexpr int kLettersTop = kPictureBottom + 56;
 constexpr int kButtonsTop = kLettersTop + kLetterStep + PicturesAndWordsWindow::kLetterSize + 18;
-// The meter stands right of the photograph, the speaker left of it, both mid-height.
-constexpr int kMeterLeft = kPictureLeft + PicturesAndWordsWindow::kPictureWidth + 40;
+// The speaker stands left of the photograph, the meter at the right edge of the page,
+// where the feedback dialogs leave it in sight.
+constexpr int kMeterLeft = 670 - 32 - PicturesAndWordsWindow::kMeterWidth;
 constexpr int kMeterTop =
     kPictureTop +
     (PicturesAndWordsWindow::kPictureHeight - PicturesAndWordsWindow::kMeterHeight) / 2;
@@ -77,7 +78,9 @@ void PicturesAndWordsWindow::buildScreen(QWidget* screen)
     m_scale->setAutoFillBackground(true);
     m_level = new QFrame(m_scale);
     m_level->setObjectName(QStringLiteral("shpLEVEL"));
-    m_level->setGeometry(-2, PicturesAndWordsGame::kCoverAtStart, kMeterWidth + 4, kMeterHeight);
+    // One pixel higher than the inside, so that at the start of a word it covers all of it.
+    m_level->setGeometry(-2, PicturesAndWordsGame::kCoverAtStart, kMeterWidth + 4,
+                         kMeterHeight + 1);
     m_level->setStyleSheet(
         QStringLiteral("QFrame { background: black; border: 2px solid #555555; }"));
 
@@ -86,7 +89,7 @@ void PicturesAndWordsWindow::buildScreen(QWidget* screen)
                     {0, kPictureBottom + 8, 670, 44},
                     {.pointSize = 24, .bold = true, .colour = kInk, .alignment = Qt::AlignCenter});
     QFont spaced = m_hiddenWord->font();
-    spaced.setLetterSpacing(QFont::AbsoluteSpacing, 4);
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, 8);
     m_hiddenWord->setFont(spaced);
 
     for (int i = 0; i < PicturesAndWordsGame::kLetters; ++i) {
@@ -177,13 +180,21 @@ void PicturesAndWordsWindow::HiddenWordShow(const QString& hidden)
     if (m_game.wordNumber() != m_shownWord) {
         m_shownWord = m_game.wordNumber();
         m_shownSince = std::chrono::steady_clock::now();
+        qCDebug(lxpLog, "picwords: word %llu is \"%s\"", qulonglong(m_shownWord),
+                qPrintable(m_game.word()));
     }
     m_hiddenWord->setText(hidden);
 }
 
 void PicturesAndWordsWindow::LetterButtonEnable(int letter, bool enabled)
 {
-    m_letters[size_t(letter)]->setEnabled(enabled);
+    PictureButton& button = *m_letters[size_t(letter)];
+    // A letter clicked with the mouse gives its focus back to the page rather than on
+    // to the next letter, which would show the focus ring; after keyboard use the ring
+    // moves on.
+    if (!enabled && button.hasFocus() && !button.focusRingShown())
+        screen()->setFocus(Qt::OtherFocusReason);
+    button.setEnabled(enabled);
 }
 
 int PicturesAndWordsWindow::MeterInnerHeight() const
