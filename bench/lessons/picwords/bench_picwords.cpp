@@ -8,6 +8,9 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <algorithm>
+#include <vector>
+
 using namespace lxp;
 
 // The pictures-and-words game on its real screen: a new word with its photograph, and
@@ -47,26 +50,29 @@ private slots:
     }
 
     // A click on a letter of the word that does not finish it, the "BUTTON" sound left
-    // out; timed alone, a fresh word before each press.
+    // out: the press, the rules and the repainting the sound's events let run. Timed
+    // alone, on a fresh word already painted; the median of many presses, so that the
+    // other work of a busy machine counts less.
     void letterPress()
     {
         seam->setResource("AUDIO", "BUTTON", QByteArray());
         QWidget* newGame = element("btnpNEW");
-        constexpr int kPresses = 500;
-        qint64 nanoseconds = 0;
-        for (int i = 0; i < kPresses; ++i) {
+        std::vector<qint64> presses;
+        for (int i = 0; i < 501; ++i) {
             click(newGame);
+            QTest::qWait(20); // the new word painted, as it is long before a child presses
+
             const PicturesAndWordsGame& game = lesson()->game();
             const int letter = game.word().at(0).toUpper().unicode() - 'A';
             QWidget* button = element(QStringLiteral("btnpLETTERS_%1").arg(letter));
             QElapsedTimer clock;
             clock.start();
             click(button);
-            nanoseconds += clock.nsecsElapsed();
+            presses.push_back(clock.nsecsElapsed());
             QVERIFY(!game.letterEnabled(letter) && game.wrongGuesses() == 0);
         }
-        QTest::setBenchmarkResult(double(nanoseconds) / kPresses / 1e6,
-                                  QTest::WalltimeMilliseconds);
+        std::nth_element(presses.begin(), presses.begin() + 250, presses.end());
+        QTest::setBenchmarkResult(double(presses[250]), QTest::WalltimeNanoseconds);
     }
 };
 

@@ -50,8 +50,6 @@ void PicturesAndWordsGame::Begin(ContentVariant variant)
     m_used.clear();
     m_lastPosition = 0;
     m_timerWord.clear();
-    m_applying = false;
-    m_waiting.clear();
     NewGame();
 }
 
@@ -109,37 +107,18 @@ void PicturesAndWordsGame::NewGame()
 
 void PicturesAndWordsGame::LetterPress(int letter, quint64 forWord)
 {
-    if (letter < 0 || letter >= kLetters)
-        return;
-    if (m_applying) {
-        m_waiting.push_back({letter, forWord});
-        return;
-    }
-    m_applying = true;
-    bool open = PressApply({letter, forWord});
-    while (open && !m_waiting.empty()) {
-        const Press next = m_waiting.front();
-        m_waiting.pop_front();
-        open = PressApply(next);
-    }
-    if (!open)
-        m_waiting.clear();
-    m_applying = false;
-}
-
-bool PicturesAndWordsGame::PressApply(const Press& press)
-{
     // A letter of a word that is over counts for nothing; so does a letter pressed
     // again.
-    if (press.forWord != m_wordNumber || m_word.isEmpty() || !m_enabled.at(size_t(press.letter)))
-        return true;
-    m_enabled.at(size_t(press.letter)) = false;
-    m_screen.LetterButtonEnable(press.letter, false);
-    m_selectedLetter = QChar(u'A' + press.letter);
-    return CheckSelectedLetter(m_selectedLetter);
+    if (letter < 0 || letter >= kLetters || forWord != m_wordNumber || m_word.isEmpty() ||
+        !m_enabled.at(size_t(letter)))
+        return;
+    m_enabled.at(size_t(letter)) = false;
+    m_screen.LetterButtonEnable(letter, false);
+    m_selectedLetter = QChar(u'A' + letter);
+    CheckSelectedLetter(m_selectedLetter);
 }
 
-bool PicturesAndWordsGame::CheckSelectedLetter(const QString& letter)
+void PicturesAndWordsGame::CheckSelectedLetter(const QString& letter)
 {
     const QString before = m_hidden;
     const QString small = letter.toLower();
@@ -152,33 +131,33 @@ bool PicturesAndWordsGame::CheckSelectedLetter(const QString& letter)
     if (!found)
         ++m_wrong;
 
-    if (m_hidden == m_word)
-        return WordWon();
+    if (m_hidden == m_word) {
+        WordWon();
+        return;
+    }
     if (found && !m_screen.GoodLetterSound())
-        return false;
+        return;
     MeterUpdate(qRound(m_wrong * m_screen.MeterInnerHeight() / double(kMostWrong)));
     if (m_wrong < kMostWrong)
-        return true;
+        return;
     // The whole meter shows red before the word is told.
     if (!m_screen.WrongAnswerShow(QStringLiteral("The word was ") + shared().currentWord))
-        return false;
+        return;
     m_wrong = 0;
     NewGame();
-    return true;
 }
 
-bool PicturesAndWordsGame::WordWon()
+void PicturesAndWordsGame::WordWon()
 {
     if (!m_screen.CorrectAnswerPrepare(QStringLiteral("The word was ") + shared().currentWord))
-        return false;
+        return;
     // The timer keeps the won word: it speaks this word even when the next one is
     // already shown by the time it fires.
     m_timerWord = m_word;
     m_screen.WordTimerStart();
     if (!m_screen.CorrectAnswerShow())
-        return false;
+        return;
     NewGame();
-    return true;
 }
 
 void PicturesAndWordsGame::MeterUpdate(int coverTop)

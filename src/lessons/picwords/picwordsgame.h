@@ -9,7 +9,6 @@
 #include <QtGlobal>
 
 #include <array>
-#include <deque>
 
 namespace lxp {
 
@@ -68,9 +67,10 @@ public:
     // letter enabled. A list without a word leaves an empty board, every letter off.
     void NewGame();
     // The learner presses letter `letter` (0 is "A", 25 "Z") while word number
-    // `forWord` (wordNumber()) is shown. Each letter is applied to the end before the
-    // next one: a letter pressed meanwhile waits, and is dropped when the word it was
-    // pressed for is over by then. A letter counts once a word.
+    // `forWord` (wordNumber()) is shown. A letter counts once a word, and only for the
+    // word it was pressed for: a press delivered after that word is over counts for
+    // nothing. (The screen delivers presses one at a time, each once the one before has
+    // been applied to the end: clicks and keys made during a sound wait for it.)
     void LetterPress(int letter, quint64 forWord);
     // The speaker button: the word is spoken.
     void WordHear();
@@ -96,18 +96,11 @@ public:
     const QColor& meterColour() const { return m_meterColour; }
 
 private:
-    struct Press {
-        int letter;
-        quint64 forWord;
-    };
     // A position not given yet, uniform among them; 0 when the list has no word.
     qint32 PositionDraw(const QStringList& lines);
-    // Applies one press; false when the lesson has closed meanwhile.
-    bool PressApply(const Press& press);
-    // Uncovers `letter` and goes on to the sound, the meter, a win or a loss; false when
-    // the lesson has closed meanwhile.
-    bool CheckSelectedLetter(const QString& letter);
-    bool WordWon();
+    // Uncovers `letter` and goes on to the sound, the meter, a win or a loss.
+    void CheckSelectedLetter(const QString& letter);
+    void WordWon();
     void MeterUpdate(int coverTop);
 
     PicturesAndWordsScreen& m_screen;
@@ -127,9 +120,6 @@ private:
     QColor m_meterColour = MeterColour(0);
     // The word the running word timer will speak; empty once spoken.
     QString m_timerWord;
-    // A letter is being applied; presses made meanwhile wait in m_waiting.
-    bool m_applying = false;
-    std::deque<Press> m_waiting;
 };
 
 } // namespace lxp

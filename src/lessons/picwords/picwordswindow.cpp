@@ -106,6 +106,12 @@ void PicturesAndWordsWindow::buildScreen(QWidget* screen)
     connect(m_newGameButton, &PictureButton::Click, this, [this] { m_game.NewGame(); });
     exitButton()->move(335 + 12, kButtonsTop);
 
+    // Holds the focus for the page when no button has it: it draws nothing (the page
+    // itself would repaint whole at every change of focus), and keys go on to the page.
+    m_pageFocus = new QWidget(screen);
+    m_pageFocus->setObjectName(QStringLiteral("pageFocus"));
+    m_pageFocus->setGeometry(0, 0, 0, 0);
+
     m_wordTimer = new QTimer(screen);
     m_wordTimer->setObjectName(QStringLiteral("tmrTimer1"));
     m_wordTimer->setInterval(kWordDelayMs);
@@ -145,9 +151,13 @@ bool PicturesAndWordsWindow::keyPressed(QKeyEvent* event)
     if (key < Qt::Key_A || key > Qt::Key_Z ||
         (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return LessonWindow::keyPressed(event);
-    // A letter key presses its button as a click does; a pressed button stays down.
-    if (PictureButton* letter = m_letters[size_t(key - Qt::Key_A)])
+    // A letter key presses its button as a click does; a button pressed before stays
+    // as it is.
+    if (PictureButton* letter = m_letters[size_t(key - Qt::Key_A)]) {
+        m_keyedLetter = key - Qt::Key_A;
         letter->animateClick();
+        m_keyedLetter = -1;
+    }
     return true;
 }
 
@@ -189,11 +199,19 @@ void PicturesAndWordsWindow::HiddenWordShow(const QString& hidden)
 void PicturesAndWordsWindow::LetterButtonEnable(int letter, bool enabled)
 {
     PictureButton& button = *m_letters[size_t(letter)];
+    if (!enabled && letter == m_keyedLetter) {
+        // The button a key pressed shows its pressed face a moment, as under a click,
+        // before it greys out (unless a new word has come meanwhile).
+        QTimer::singleShot(kKeyFaceMs, &button, [this, letter] {
+            m_letters[size_t(letter)]->setEnabled(m_game.letterEnabled(letter));
+        });
+        return;
+    }
     // A letter clicked with the mouse gives its focus back to the page rather than on
     // to the next letter, which would show the focus ring; after keyboard use the ring
     // moves on.
     if (!enabled && button.hasFocus() && !button.focusRingShown())
-        screen()->setFocus(Qt::OtherFocusReason);
+        m_pageFocus->setFocus(Qt::OtherFocusReason);
     button.setEnabled(enabled);
 }
 

@@ -33,6 +33,8 @@ public:
     static constexpr int kMeterWidth = 32;
     static constexpr int kMeterHeight = 103;
     static constexpr int kWordDelayMs = 200;
+    // How long a letter pressed by its key shows its pressed face.
+    static constexpr int kKeyFaceMs = 120;
 
     PicturesAndWordsWindow();
 
@@ -69,6 +71,8 @@ private:
     // the word before.
     quint64 m_shownWord = 0;
     std::chrono::steady_clock::time_point m_shownSince;
+    // The letter whose key is being handled; -1 for none.
+    int m_keyedLetter = -1;
 
     std::array<QPointer<PictureButton>, PicturesAndWordsGame::kLetters> m_letters;
     QPointer<QLabel> m_picture;
@@ -78,6 +82,7 @@ private:
     QPointer<QWidget> m_level;
     QPointer<PictureButton> m_speakerButton;
     QPointer<PictureButton> m_newGameButton;
+    QPointer<QWidget> m_pageFocus;
     QPointer<QTimer> m_wordTimer;
 };
 
