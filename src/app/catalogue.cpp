@@ -7,6 +7,7 @@
 #include "dialogs/wronganswerdialog.h"
 #include "lessons/alphabet/alphabetwindow.h"
 #include "lessons/pairs/pairswindow.h"
+#include "lessons/picwords/picwordswindow.h"
 #include "lessons/placeholder/placeholderlesson.h"
 #include "lessons/words/wordsmenuwindow.h"
 #include "lessons/words/wordsquizwindow.h"
@@ -60,7 +61,7 @@ void ProgramWindowsDefine(WindowRegistry& registry)
     registry.define(lesson<AlphabetWindow>("btnpALPHABET", "lblALPHABET", 37));
     registry.define(lesson<WordsMenuWindow>("btnpWORDS", "lblLEARNWORDS", 38));
     registry.define(window<WordsQuizWindow>());
-    registry.define(comingLesson("frmLESSPCWD", "btnpPICANDWORDS", "lblPICTSWORDS", 39));
+    registry.define(lesson<PicturesAndWordsWindow>("btnpPICANDWORDS", "lblPICTSWORDS", 39));
     registry.define(comingLesson("frmLESSWRIT", "btnpWRITEALONG", "lblWRITELETTER", 40));
     registry.define(lesson<PairsWindow>("btnpPAIRS", "lblMATCHINGPAIR", 41));
     registry.define(window<CorrectAnswerDialog>());

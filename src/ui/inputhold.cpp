@@ -14,6 +14,9 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace lxp {
 namespace {
@@ -112,21 +115,34 @@ public:
         if (--m_holds == 0)
             releaseSoon();
     }
-    void modalBegin() { ++m_modalDepth; }
+    // Input made inside a modal loop is the loop's own, whatever held input's handler
+    // opened the loop.
+    void modalBegin()
+    {
+        ++m_modalDepth;
+        m_outerDelivering.push_back(std::exchange(m_delivering, std::nullopt));
+    }
     void modalEnd()
     {
         --m_modalDepth;
+        m_delivering = m_outerDelivering.back();
+        m_outerDelivering.pop_back();
         releaseSoon();
     }
     bool holding() const { return m_holds > 0; }
     int waiting() const { return int(m_held.size()); }
+    std::chrono::steady_clock::time_point madeAt() const
+    {
+        return m_delivering ? *m_delivering : std::chrono::steady_clock::now();
+    }
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override
     {
         if (m_holds == 0 || !isLearnerInput(event->type()) || !reachesModalDialog(receiver))
             return false;
-        m_held.push_back({receiver, copyOf(*event), m_modalDepth});
+        m_held.push_back(
+            {receiver, copyOf(*event), m_modalDepth, std::chrono::steady_clock::now()});
         return true;
     }
 
@@ -135,6 +151,7 @@ private:
         QPointer<QObject> receiver;
         std::function<std::unique_ptr<QEvent>()> event;
         int modalDepth; // of the loop the input was taken from
+        std::chrono::steady_clock::time_point made;
     };
 
     // Delivers held input from the event loop, once the handler now running returns.
@@ -168,7 +185,10 @@ private:
             if (!held.receiver || !isShown(held.receiver))
                 continue;
             const std::unique_ptr<QEvent> event = held.event();
+            const auto outer = m_delivering;
+            m_delivering = held.made;
             QCoreApplication::sendEvent(held.receiver, event.get());
+            m_delivering = outer;
         }
     }
 
@@ -177,6 +197,10 @@ private:
     bool m_filtering = false;
     bool m_releaseQueued = false;
     std::deque<Held> m_held;
+    // When the held input being delivered now was made; the same for the loops that
+    // modal loops interrupt.
+    std::optional<std::chrono::steady_clock::time_point> m_delivering;
+    std::vector<std::optional<std::chrono::steady_clock::time_point>> m_outerDelivering;
 };
 
 } // namespace
@@ -199,6 +223,11 @@ bool InputHold::active()
 int InputHold::waiting()
 {
     return InputGate::instance().waiting();
+}
+
+std::chrono::steady_clock::time_point InputHold::inputMadeAt()
+{
+    return InputGate::instance().madeAt();
 }
 
 ModalLoopScope::ModalLoopScope()

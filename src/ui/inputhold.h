@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
+
 namespace lxp {
 
 // Keeps one handler of the program from running inside another.
@@ -25,6 +27,11 @@ public:
     static bool active();
     // How many inputs wait to be delivered.
     static int waiting();
+
+    // When the learner made the input being handled now: for input the hold kept back,
+    // the moment it came; for any other, now. A screen compares it with moments of its
+    // own on the same clock (a new word shown, say) to tell input made before them.
+    static std::chrono::steady_clock::time_point inputMadeAt();
 };
 
 // Marks a modal loop (a dialog shown modally) for the hold: input held inside it is

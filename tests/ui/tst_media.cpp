@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/tst_soundoutput_wav.h"
 #include "support/testseam.h"
+#include "ui/inputhold.h"
 #include "ui/media.h"
 #include "ui/picturebutton.h"
 
@@ -147,7 +148,8 @@ private slots:
     }
 
     // Clicks waiting when a sound starts, or made while it plays, wait until the handler
-    // that plays it has finished, then run in order; a timer still runs meanwhile.
+    // that plays it has finished, then run in order; a timer still runs meanwhile. They
+    // tell when they were made; a click handled at once, that it is made now.
     void clicksRunAroundTheSound()
     {
         seam->setResource("AUDIO", "WIN", kSound);
@@ -156,7 +158,11 @@ private slots:
         button.show();
         QVERIFY(QTest::qWaitForWindowExposed(&button));
         QStringList log;
-        connect(&button, &QPushButton::clicked, this, [&] { log << "click"; });
+        std::vector<std::chrono::steady_clock::time_point> madeAt;
+        connect(&button, &QPushButton::clicked, this, [&] {
+            log << "click";
+            madeAt.push_back(InputHold::inputMadeAt());
+        });
         const auto postClick = [&button] {
             const QPointF at(40, 15), global = button.mapToGlobal(at);
             QCoreApplication::postEvent(&button,
@@ -174,7 +180,11 @@ private slots:
         QTimer::singleShot(0, this, [&] { log << "timer"; });
         WinPlay();
         log << "handler done";
+        const auto soundOver = std::chrono::steady_clock::now();
         QTRY_COMPARE(log, (QStringList{"timer", "AUDIO/WIN", "handler done", "click", "click"}));
+        QVERIFY(madeAt.at(0) < soundOver && madeAt.at(1) < soundOver);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QVERIFY(madeAt.at(2) > soundOver);
     }
 };
 
