@@ -95,6 +95,7 @@ void PicturesAndWordsWindow::buildScreen(QWidget* screen)
     for (int i = 0; i < PicturesAndWordsGame::kLetters; ++i) {
         auto* letter = new PictureButton(screen);
         letter->setObjectName(QStringLiteral("btnpLETTERS_%1").arg(i));
+        letter->setAccessibleName(QString(QChar(u'A' + i)));
         letter->move(kLettersLeft + (i % 13) * kLetterStep, kLettersTop + (i / 13) * kLetterStep);
         connect(letter, &PictureButton::Click, this, [this, i] { letterPressed(i); });
         m_letters[size_t(i)] = letter;
