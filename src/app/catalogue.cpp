@@ -7,6 +7,7 @@
 #include "dialogs/wronganswerdialog.h"
 #include "lessons/pairs/pairswindow.h"
 #include "lessons/placeholder/placeholderlesson.h"
+#include "lessons/writealong/writealongwindow.h"
 #include "screens/aboutbox.h"
 #include "screens/languagewindow.h"
 #include "screens/mainmenu.h"
@@ -57,7 +58,7 @@ void ProgramWindowsDefine(WindowRegistry& registry)
     registry.define(comingLesson("frmLESSALPH", "btnpALPHABET", "lblALPHABET", 37));
     registry.define(comingLesson("frmLESSWRDM", "btnpWORDS", "lblLEARNWORDS", 38));
     registry.define(comingLesson("frmLESSPCWD", "btnpPICANDWORDS", "lblPICTSWORDS", 39));
-    registry.define(comingLesson("frmLESSWRIT", "btnpWRITEALONG", "lblWRITELETTER", 40));
+    registry.define(lesson<WriteAlongWindow>("btnpWRITEALONG", "lblWRITELETTER", 40));
     registry.define(lesson<PairsWindow>("btnpPAIRS", "lblMATCHINGPAIR", 41));
     registry.define(window<CorrectAnswerDialog>());
     registry.define(window<TenInARowDialog>());
