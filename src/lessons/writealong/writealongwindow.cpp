@@ -180,21 +180,24 @@ bool WriteAlongWindow::keyPressed(QKeyEvent* event)
     const Qt::KeyboardModifiers held =
         event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
     const int key = event->key();
-    PictureButton* pressed = nullptr;
-    if (held == Qt::AltModifier && key == Qt::Key_C)
-        pressed = m_capitalOtherButton;
-    else if (held == Qt::AltModifier && key == Qt::Key_S)
-        pressed = m_smallOtherButton;
-    else if (held != Qt::NoModifier)
-        pressed = nullptr;
-    else if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        pressed = m_letterButtons[size_t(key - Qt::Key_A)];
-    else if (key == Qt::Key_Up)
-        pressed = m_capitalOtherButton;
-    else if (key == Qt::Key_Down)
-        pressed = m_smallOtherButton;
-    else if (key == Qt::Key_Escape)
-        pressed = exitButton();
+    // C and S alone are letters; with Alt they are the capital's and the small
+    // letter's other view.
+    const auto buttonOfKey = [&]() -> PictureButton* {
+        if (held == Qt::AltModifier)
+            return key == Qt::Key_C   ? m_capitalOtherButton
+                   : key == Qt::Key_S ? m_smallOtherButton
+                                      : nullptr;
+        if (held != Qt::NoModifier)
+            return nullptr;
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            return m_letterButtons[size_t(key - Qt::Key_A)];
+        if (key == Qt::Key_Up)
+            return m_capitalOtherButton;
+        if (key == Qt::Key_Down)
+            return m_smallOtherButton;
+        return key == Qt::Key_Escape ? exitButton() : nullptr;
+    };
+    PictureButton* pressed = buttonOfKey();
     if (!pressed)
         return LessonWindow::keyPressed(event);
     // A key held down presses its button once.

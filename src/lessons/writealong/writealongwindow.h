@@ -25,8 +25,8 @@ class AnimationView;
 // letter: "Q ucase chr.gif" and "q lcase chr.gif" when Q is chosen, "Q - Ucase.gif" and
 // "q - lcase.gif" for the other views. A missing file or folder leaves its frame empty.
 //
-// Keys: A to Z choose a letter, Up or Alt+C the capital's other view, Down or Alt+S the
-// small letter's, Escape exits; each presses its button.
+// Keys: A to Z choose a letter (C and S too), Up or Alt+C the capital's other view, Down
+// or Alt+S the small letter's, Escape exits; each presses its button.
 class WriteAlongWindow : public LessonWindow {
     Q_OBJECT
 public:
