@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The processor time the running program takes on the main menu, then on the
-# write-along lesson playing its two animations, each over SECONDS, as a share of one
-# core (user + system time from /proc/PID/stat). The program runs under a private Xvfb
-# (display :DISPLAY_NUM, 74 unless set) with a private sound server when pulseaudio is
-# installed; the lesson is opened by clicking its button on the main menu.
+# The processor time the running program takes on the main menu, on the write-along
+# lesson playing its two animations, and on the menu again after the lesson, each over
+# SECONDS, as a share of one core (user + system time from /proc/PID/stat). The program
+# runs under a private Xvfb (display :DISPLAY_NUM, 74 unless set) with a private sound
+# server when pulseaudio is installed; the lesson is opened by clicking its button on
+# the main menu and left by its exit button.
 #
 #   bench/lessons/writealong/cpu-playing.sh BUILD/lexipond [SECONDS=60]
 set -eu
@@ -45,4 +46,9 @@ xdotool mousemove $((X + 230)) $((Y + 326)) click 1
 sleep 3
 grep -q "opened.*frmLESSWRIT" "$work/program.log" || { echo "the lesson did not open"; exit 1; }
 measure "write-along lesson, two animations playing"
+# Exit, in the middle under the frames: the closed lesson plays nothing.
+xdotool mousemove $((X + 335)) $((Y + 509)) click 1
+sleep 2
+grep -q "closed.*frmLESSWRIT" "$work/program.log" || { echo "the lesson did not close"; exit 1; }
+measure "main menu after the lesson"
 kill "$pid"
