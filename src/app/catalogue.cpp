@@ -8,9 +8,9 @@
 #include "lessons/alphabet/alphabetwindow.h"
 #include "lessons/pairs/pairswindow.h"
 #include "lessons/picwords/picwordswindow.h"
-#include "lessons/placeholder/placeholderlesson.h"
 #include "lessons/words/wordsmenuwindow.h"
 #include "lessons/words/wordsquizwindow.h"
+#include "lessons/writealong/writealongwindow.h"
 #include "screens/aboutbox.h"
 #include "screens/languagewindow.h"
 #include "screens/mainmenu.h"
@@ -40,18 +40,6 @@ template <class T> WindowEntry lesson(const char* menuButton, const char* menuLa
     return entry;
 }
 
-// A lesson not built yet: the stand-in page with the lesson's title and picture.
-WindowEntry comingLesson(const char* name, const char* menuButton, const char* menuLabel,
-                         int titleText)
-{
-    return {QLatin1String(name),
-            [=] {
-                return std::make_unique<PlaceholderLesson>(QLatin1String(name), titleText,
-                                                           QLatin1String(menuButton));
-            },
-            QLatin1String(menuButton), QLatin1String(menuLabel), titleText};
-}
-
 } // namespace
 
 void ProgramWindowsDefine(WindowRegistry& registry)
@@ -62,7 +50,7 @@ void ProgramWindowsDefine(WindowRegistry& registry)
     registry.define(lesson<WordsMenuWindow>("btnpWORDS", "lblLEARNWORDS", 38));
     registry.define(window<WordsQuizWindow>());
     registry.define(lesson<PicturesAndWordsWindow>("btnpPICANDWORDS", "lblPICTSWORDS", 39));
-    registry.define(comingLesson("frmLESSWRIT", "btnpWRITEALONG", "lblWRITELETTER", 40));
+    registry.define(lesson<WriteAlongWindow>("btnpWRITEALONG", "lblWRITELETTER", 40));
     registry.define(lesson<PairsWindow>("btnpPAIRS", "lblMATCHINGPAIR", 41));
     registry.define(window<CorrectAnswerDialog>());
     registry.define(window<TenInARowDialog>());

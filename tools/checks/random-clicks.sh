@@ -14,7 +14,7 @@ set -u
 program=$(readlink -f "$1"); seconds=${2:-600}; rate=${3:-20}; seed=${4:-1}
 set --
 work=${KEEP_DIR:-$(mktemp -d)}; trap 'kill $(jobs -p) 2>/dev/null; [ -n "${KEEP_DIR:-}" ] || rm -rf "$work"' EXIT
-export HOME=$work/home XDG_RUNTIME_DIR=$work/run; mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+export HOME=$work/home XDG_RUNTIME_DIR=$work/run; mkdir -p "$HOME" "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
 
 disp=:${DISPLAY_NUM:-77}
 Xvfb "$disp" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & sleep 1

@@ -64,6 +64,34 @@ int inkBottom(const QImage& first, const QImage& last)
     return -1;
 }
 
+// The ruled lines of the paper from the top, each as the last row it covers.
+QList<int> ruledLines(const QImage& paper)
+{
+    QList<int> lines;
+    const QRgb blank = paper.pixel(2, 2);
+    for (int y = 0; y < paper.height(); ++y) {
+        int ruled = 0;
+        for (int x = 0; x < paper.width(); ++x)
+            ruled += paper.pixel(x, y) != blank ? 1 : 0;
+        if (ruled <= paper.width() / 3)
+            continue;
+        if (!lines.isEmpty() && lines.last() == y - 1)
+            lines.last() = y;
+        else
+            lines.append(y);
+    }
+    return lines;
+}
+
+// The highest row of the finished letter.
+int inkTop(const QImage& first, const QImage& last)
+{
+    for (int y = 0; y < last.height(); ++y)
+        if (first.copy(0, y, first.width(), 1) != last.copy(0, y, last.width(), 1))
+            return y;
+    return -1;
+}
+
 } // namespace
 
 class TestAnimations : public QObject {
@@ -101,12 +129,50 @@ private slots:
         QTest::newRow("d") << QChar('d') << "anticlockwise, down";
         QTest::newRow("p") << QChar('p') << "down, clockwise";
         QTest::newRow("q") << QChar('q') << "anticlockwise, down";
+        QTest::newRow("t, its foot curving right") << QChar('t') << "down+anticlockwise, slant";
     }
     void lettersAreWrittenAsTaught()
     {
         QFETCH(QChar, letter);
         QFETCH(QString, strokes);
         QCOMPARE(describe(*m_table.find(letter)), strokes);
+    }
+
+    // A t as tall as an l reads as "+": t starts between the top line and the middle
+    // line, clear of both.
+    void tStartsBelowTheTopLine()
+    {
+        const auto frames = framesOf("t lcase chr.gif");
+        QVERIFY(frames.size() > 1);
+        const QList<int> lines = ruledLines(frames.first().first); // top, middle, base
+        QCOMPARE(lines.size(), 3);
+        const int top = inkTop(frames.first().first, frames.last().first);
+        QVERIFY2(top > lines[0] + 3 && top < lines[1] - 3,
+                 qPrintable(QString("starts on row %1, lines on rows %2 and %3")
+                                .arg(top)
+                                .arg(lines[0])
+                                .arg(lines[1])));
+    }
+
+    // The hooks of g and j rest on the descender line with the pen's edge: down to the
+    // line, not across it.
+    void hookRestsOnTheDescenderLine_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("g") << "g lcase chr.gif";
+        QTest::newRow("j") << "j lcase chr.gif";
+    }
+    void hookRestsOnTheDescenderLine()
+    {
+        QFETCH(QString, fileName);
+        const auto frames = framesOf(fileName);
+        QVERIFY(frames.size() > 1);
+        const QList<int> lines = ruledLines(frames.first().first); // ..., descender
+        QCOMPARE(lines.size(), 4);
+        const int bottom = inkBottom(frames.first().first, frames.last().first);
+        QVERIFY2(
+            bottom <= lines[3] && bottom >= lines[3] - 2,
+            qPrintable(QString("ends on row %1, the line on row %2").arg(bottom).arg(lines[3])));
     }
 
     void animationFile_data()

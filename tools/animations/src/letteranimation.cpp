@@ -29,6 +29,8 @@ constexpr double kWritingBaseY = 136;
 constexpr double kTracingUnit = 66;
 constexpr double kPenPerUnit = 12.0 / 53; // the pen's width for one unit
 constexpr double kBadgeRadius = 9;
+// Strokes that start closer than this (in units) share the place of their numbers.
+constexpr double kSharedStart = 0.35;
 constexpr double kPointStep = 0.02; // letter units between points of a stroke
 
 // Pen speed and pauses.
@@ -113,7 +115,7 @@ private:
     bool m_descender = false;
     double m_originX = 0;
     QList<PenPath> m_paths;
-    QList<QPointF> m_badges;
+    QList<std::optional<QPointF>> m_badges;
     QImage m_paper;
     QList<TimedFrame> m_frames;
 };
@@ -157,10 +159,14 @@ QPointF Animator::toPixels(QPointF p) const
 // Each stroke's number goes beside its start, clear of every stroke and of the
 // other numbers: preferably outside the letter, across from where the pen goes
 // and a little behind its start, and as near to the start as that allows.
+// Strokes that start at one point, or nearly (the circle and the stick of a), share
+// one place: their numbers stand side by side in a row, in order from the left, so
+// that each reads on its own.
 void Animator::placeBadges()
 {
     const double clearStroke = m_trackWidth / 2 + kBadgeRadius + 1;
     const double clearBadge = 2 * kBadgeRadius + 3;
+    const double rowStep = 2 * kBadgeRadius + 5;
     const double margin = kBadgeRadius + 1;
     QPointF centre;
     int count = 0;
@@ -172,15 +178,29 @@ void Animator::placeBadges()
     }
     centre /= std::max(1, count);
     auto unit = [](QPointF v) { return v / std::max(1e-9, std::hypot(v.x(), v.y())); };
-
-    for (const PenPath& path : m_paths) {
-        const QPointF start = path.points.first();
+    auto clearAt = [&](QPointF c) {
+        if (c.x() < margin || c.y() < margin || c.x() > kFrameSize - margin ||
+            c.y() > kFrameSize - margin)
+            return false;
+        for (const PenPath& other : m_paths)
+            for (const QPointF& p : other.points)
+                if (std::hypot(p.x() - c.x(), p.y() - c.y()) < clearStroke)
+                    return false;
+        for (const std::optional<QPointF>& b : m_badges)
+            if (b && std::hypot(b->x() - c.x(), b->y() - c.y()) < clearBadge)
+                return false;
+        return true;
+    };
+    // The place of a row of `count` numbers for strokes starting at `start`, the
+    // first of them `path`: the centre of the row.
+    auto search = [&](const PenPath& path, QPointF start, int count) -> std::optional<QPointF> {
         const QPointF offCentre = start - centre;
         const QPointF away =
             std::hypot(offCentre.x(), offCentre.y()) > 1 ? unit(offCentre) : QPointF();
         QPointF preferred = away;
         if (!path.dot) {
-            const QPointF ahead = unit(path.pointAt(std::min(path.length(), 0.3 * m_unit)) - start);
+            const QPointF ahead =
+                unit(path.pointAt(std::min(path.length(), 0.3 * m_unit)) - path.points.first());
             QPointF across(-ahead.y(), ahead.x());
             if (QPointF::dotProduct(across, away) < 0)
                 across = -across;
@@ -194,16 +214,9 @@ void Animator::placeBadges()
                 const double angle = step * M_PI / 18;
                 const QPointF direction(std::cos(angle), std::sin(angle));
                 const QPointF c = start + direction * reach;
-                if (c.x() < margin || c.y() < margin || c.x() > kFrameSize - margin ||
-                    c.y() > kFrameSize - margin)
-                    continue;
                 bool clear = true;
-                for (const PenPath& other : m_paths) {
-                    for (const QPointF& p : other.points)
-                        clear = clear && std::hypot(p.x() - c.x(), p.y() - c.y()) >= clearStroke;
-                }
-                for (const QPointF& b : m_badges)
-                    clear = clear && std::hypot(b.x() - c.x(), b.y() - c.y()) >= clearBadge;
+                for (int i = 0; i < count && clear; ++i)
+                    clear = clearAt(c + QPointF((i - (count - 1) / 2.0) * rowStep, 0));
                 if (!clear)
                     continue;
                 const double score =
@@ -214,7 +227,32 @@ void Animator::placeBadges()
                 }
             }
         }
-        m_badges.append(best.value_or(start));
+        return best;
+    };
+
+    m_badges = QList<std::optional<QPointF>>(m_paths.size());
+    for (qsizetype k = 0; k < m_paths.size(); ++k) {
+        if (m_badges[k])
+            continue;
+        const QPointF start = m_paths[k].points.first();
+        QList<qsizetype> row = {k};
+        QPointF rowStart = start;
+        for (qsizetype later = k + 1; later < m_paths.size(); ++later) {
+            const QPointF d = m_paths[later].points.first() - start;
+            if (!m_badges[later] && std::hypot(d.x(), d.y()) < kSharedStart * m_unit) {
+                row << later;
+                rowStart += m_paths[later].points.first();
+            }
+        }
+        rowStart /= double(row.size());
+        if (row.size() > 1) {
+            if (const auto c = search(m_paths[k], rowStart, int(row.size()))) {
+                for (qsizetype i = 0; i < row.size(); ++i)
+                    m_badges[row[i]] = *c + QPointF((i - (row.size() - 1) / 2.0) * rowStep, 0);
+                continue;
+            }
+        }
+        m_badges[k] = search(m_paths[k], start, 1).value_or(start);
     }
 }
 
@@ -316,7 +354,7 @@ QImage Animator::frameImage(const Moment& m) const
         const QFont font = numberFont();
         p.setFont(font);
         for (qsizetype i = 0; i < m_badges.size(); ++i) {
-            const QPointF c = m_badges[i];
+            const QPointF c = m_badges[i].value_or(m_paths[i].points.first());
             p.setPen(Qt::NoPen);
             p.setBrush(kGuide);
             p.drawEllipse(c, kBadgeRadius, kBadgeRadius);
