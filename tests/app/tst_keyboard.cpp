@@ -3,6 +3,8 @@
 #include "ui/picturebutton.h"
 
 #include <QAccessible>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 using namespace lxp;
@@ -80,6 +82,10 @@ class TestKeyboard : public QObject {
             QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(),
                      qPrintable(what + " has no name"));
         }
+        // A word's photograph is named by its word.
+        for (QLabel* picture : screen->findChildren<QLabel*>(QRegularExpression("^picMAIN")))
+            if (!picture->pixmap().isNull())
+                QVERIFY2(!picture->accessibleName().isEmpty(), qPrintable(picture->objectName()));
     }
 
 private slots:

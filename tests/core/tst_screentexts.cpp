@@ -41,7 +41,7 @@ private slots:
             seam->openSettings()->setValue("frmPROGMENUMAINDETAILS/HELP", stored);
         shared().helpLanguage = HelpLanguage::Korean;
         QCOMPARE(ScreenTextLoad(24), ok);
-        QCOMPARE(ScreenTextLoad(53), QString("0"));
+        QCOMPARE(ScreenTextLoad(56), QString("0"));
     }
 
     // Piece `number` of `text` cut at `separator`; "0" for a piece that is not there.

@@ -288,6 +288,7 @@ void AlphabetWindow::RestSet(const QString& rest)
 void AlphabetWindow::PictureShow(const QString& name)
 {
     WordPictureLoad(*m_picture, name);
+    m_picture->setAccessibleName(m_book.word());
 }
 
 void AlphabetWindow::SentencesSet(const std::array<QString, 3>& sentences)

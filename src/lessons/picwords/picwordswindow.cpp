@@ -28,6 +28,26 @@ constexpr int kLetterStep = PicturesAndWordsWindow::kLetterSize + 6;
 constexpr int kLettersLeft = (670 - (12 * kLetterStep + PicturesAndWordsWindow::kLetterSize)) / 2;
 constexpr int kLettersTop = kPictureBottom + 56;
 constexpr int kButtonsTop = kLettersTop + kLetterStep + PicturesAndWordsWindow::kLetterSize + 18;
+
+// The hidden word as a screen reader says it: the letters shown one by one, each run of
+// stars as a count ("I, one letter hidden, e, space, C, 4 letters hidden").
+QString hiddenWordSpoken(const QString& hidden)
+{
+    QStringList parts;
+    for (qsizetype i = 0; i < hidden.size();) {
+        qsizetype run = 0;
+        while (i + run < hidden.size() && hidden[i + run] == u'*')
+            ++run;
+        if (run > 0) {
+            parts << (run == 1 ? ScreenTextLoad(53) : ScreenTextLoad(54).arg(run));
+            i += run;
+            continue;
+        }
+        parts << (hidden[i] == u' ' ? ScreenTextLoad(55) : QString(hidden[i]));
+        ++i;
+    }
+    return parts.join(QStringLiteral(", "));
+}
 // The speaker stands left of the photograph, the meter at the right edge of the page,
 // where the feedback dialogs leave it in sight.
 constexpr int kMeterLeft = 670 - 32 - PicturesAndWordsWindow::kMeterWidth;
@@ -184,6 +204,7 @@ void PicturesAndWordsWindow::WordPictureShow(const QString& resourceName)
         m_picture->clear();
     else
         WordPictureLoad(*m_picture, resourceName);
+    m_picture->setAccessibleName(resourceName.isEmpty() ? QString() : m_game.word());
 }
 
 void PicturesAndWordsWindow::HiddenWordShow(const QString& hidden)
@@ -195,6 +216,7 @@ void PicturesAndWordsWindow::HiddenWordShow(const QString& hidden)
                 qPrintable(m_game.word()));
     }
     m_hiddenWord->setText(hidden);
+    m_hiddenWord->setAccessibleName(hiddenWordSpoken(hidden));
 }
 
 void PicturesAndWordsWindow::LetterButtonEnable(int letter, bool enabled)

@@ -251,6 +251,7 @@ void WordsQuizWindow::WordPictureShow(const QString& resourceName)
     m_picture->clear();
     if (!resourceName.isEmpty())
         WordPictureLoad(*m_picture, resourceName);
+    m_picture->setAccessibleName(resourceName.isEmpty() ? QString() : m_quiz.word());
 }
 
 void WordsQuizWindow::PositionShow(qint32 n, qint32 count)

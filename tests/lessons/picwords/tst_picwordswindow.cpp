@@ -129,6 +129,43 @@ private slots:
         QVERIFY(windows().find("frmMAINMENU")->isOpen());
     }
 
+    // A word won from the keyboard alone, the dialog answered with Return; meanwhile a
+    // screen reader hears the photograph's word and the hidden word spelt out.
+    void keyboardOnlyWin()
+    {
+        answerer.stop();
+        QTimer returner;
+        int answered = 0;
+        connect(&returner, &QTimer::timeout, this, [&] {
+            if (QWidget* dialog = QApplication::activeModalWidget();
+                dialog && dialog->isVisible()) {
+                ++answered;
+                QWidget* focus = QApplication::focusWidget();
+                QTest::keyClick(focus ? focus : dialog, Qt::Key_Return);
+            }
+        });
+        returner.start(10);
+        const QString word = game().word();
+        const quint64 number = game().wordNumber();
+        QCOMPARE(element(kName, "picMAIN")->accessibleName(), word);
+        const QString good = letters(word, true);
+        for (const QChar c : good) {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : screenOf(kName),
+                            Qt::Key(Qt::Key_A + c.unicode() - 'A'));
+            if (c == good.front()) {
+                const QStringList heard =
+                    element(kName, "lblWORDHIDDEN")->accessibleName().split(", ");
+                QVERIFY2(heard.contains(QString(word.at(word.indexOf(c, 0, Qt::CaseInsensitive)))),
+                         qPrintable(heard.join('|')));
+                QVERIFY(!heard.join("").contains('*'));
+            }
+        }
+        QTRY_COMPARE(game().wordNumber(), number + 1);
+        QCOMPARE(answered, 1);
+        QCOMPARE(game().wrongGuesses(), 0);
+    }
+
     // Letters clicked first, then one more, and while its sound plays more clicks: they
     // come afterwards, each for the word that showed when it was made. Won and lost
     // words are told by their dialogs, the won word is spoken (never a name of stars),
