@@ -16,13 +16,6 @@ private slots:
     void init() { program = std::make_unique<StartedProgram>(); }
     void cleanup() { program.reset(); }
 
-    // Minor and revision written together, shown as a number with two decimals.
-    void versionText()
-    {
-        QCOMPARE(VersionText(2, 5, 1), QString("Version: 2.51"));
-        QCOMPARE(VersionText(3, 0, 0), QString("Version: 3.00"));
-    }
-
     // The box shows this version; the mail link asks the shell for "mailto:" and the
     // address and the box stays open; a credit does nothing.
     void mailLinkAsksTheShell()

@@ -6,8 +6,6 @@
 #include "ui/pointerpos.h"
 #include "ui/tooltipwindow.h"
 
-#include <QWindow>
-
 using namespace lxp;
 using namespace lxp::testing;
 
@@ -34,15 +32,9 @@ QStringList titlesIn(QRgb colour)
     return found;
 }
 
-// Moves the pointer through the window system (so that a button holding the pointer
-// sees the move first, as on screen) onto a menu button, or else the empty pond.
 void pointTo(const QString& name)
 {
-    QWidget* frame = screenOf("mdiPROGMAIN");
-    const QWidget* target = name.isEmpty() ? nullptr : element("frmMAINMENU", name);
-    const QPoint at = target ? target->mapTo(frame, target->rect().center()) : QPoint(335, 450);
-    QTest::mouseMove(frame->windowHandle(), at);
-    QTest::mouseMove(frame->windowHandle(), at + QPoint(3, 2));
+    lxp::testing::pointTo(name.isEmpty() ? nullptr : element("frmMAINMENU", name), {335, 450});
 }
 
 } // namespace
