@@ -29,6 +29,15 @@ std::optional<QString> groupOf(const QString& Key, const QString& SubKey)
     return group;
 }
 
+// Whether the settings file could be read; says once on the log when it could not.
+bool readable(const QSettings& settings)
+{
+    if (settings.status() == QSettings::NoError)
+        return true;
+    SettingsProblemLog(settings.fileName() + QStringLiteral(" cannot be read as a settings file"));
+    return false;
+}
+
 } // namespace
 
 QString SettingsStore::ProgramKey()
@@ -44,7 +53,7 @@ QString SettingsStore::StringLoad(const QString& Key, const QString& SubKey, con
     if (!group || Item.isEmpty())
         return Default;
     const auto settings = seam().openSettings();
-    if (!settings || settings->status() != QSettings::NoError)
+    if (!settings || !readable(*settings))
         return Default;
     settings->beginGroup(*group);
     const QVariant value = settings->value(Item);
@@ -62,8 +71,9 @@ bool SettingsStore::StringSave(const QString& Key, const QString& SubKey, const 
     const auto group = groupOf(Key, SubKey);
     if (!group || Item.isEmpty())
         return false;
+    // A file that cannot be read is left as it is: it may be the learner's, damaged.
     const auto settings = seam().openSettings();
-    if (!settings || !settings->isWritable())
+    if (!settings || !settings->isWritable() || !readable(*settings))
         return false;
     settings->beginGroup(*group);
     settings->setValue(Item, data);

@@ -4,6 +4,7 @@
 #include "ui/picturebutton.h"
 
 #include <QFile>
+#include <QScopeGuard>
 
 using namespace lxp;
 using namespace lxp::testing;
@@ -104,11 +105,23 @@ private slots:
         QCOMPARE(textsOf("frmMAINMENU"), menuBefore);
     }
 
-    // Choices that cannot be stored (no settings folder can be made) are in force for
-    // this run, and the window says so in the language just chosen; OK then closes it.
+    // Choices that cannot be stored (no settings folder can be made, no home folder) are
+    // in force for this run, and the window says so in the language just chosen; OK then
+    // closes it.
+    void choicesThatCannotBeKeptAreUsedAndSaidSo_data()
+    {
+        QTest::addColumn<QString>("settingsPath"); // empty: the program's own, without HOME
+        QTest::newRow("no folder") << "/dev/null/Corvane Software Dev./Lexipond.conf";
+        QTest::newRow("no home folder") << QString();
+    }
     void choicesThatCannotBeKeptAreUsedAndSaidSo()
     {
-        program->seam.settingsPath = "/dev/null/Corvane Software Dev./Lexipond.conf";
+        QFETCH(QString, settingsPath);
+        program->seam.settingsPath = settingsPath;
+        const QByteArray home = qgetenv("HOME");
+        const auto homeBack = qScopeGuard([&] { qputenv("HOME", home); });
+        qunsetenv("HOME");
+        qunsetenv("XDG_CONFIG_HOME");
         withLanguageWindow([&] {
             click("frmLANGUAGE", "btnpKOREAN");
             click("frmLANGUAGE", "btnpOK");
