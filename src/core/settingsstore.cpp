@@ -4,6 +4,9 @@
 #include "core/seam.h"
 #include "core/version.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
 #include <QSettings>
 
 #include <optional>
@@ -30,10 +33,20 @@ std::optional<QString> groupOf(const QString& Key, const QString& SubKey)
 }
 
 // Whether the settings file could be read; says once on the log when it could not.
+// QSettings tells only when it reads the file itself, not when another settings object
+// has read it before unchanged: a file found unreadable is remembered with its size and
+// time of change.
 bool readable(const QSettings& settings)
 {
-    if (settings.status() == QSettings::NoError)
-        return true;
+    static QHash<QString, std::pair<qint64, QDateTime>> unreadable;
+    const QFileInfo file(settings.fileName());
+    const std::pair stamp{file.size(), file.lastModified()};
+    if (settings.status() == QSettings::NoError) {
+        const auto known = unreadable.constFind(settings.fileName());
+        if (known == unreadable.constEnd() || *known != stamp)
+            return true;
+    }
+    unreadable.insert(settings.fileName(), stamp);
     SettingsProblemLog(settings.fileName() + QStringLiteral(" cannot be read as a settings file"));
     return false;
 }
