@@ -110,17 +110,21 @@ private slots:
     // closes it.
     void choicesThatCannotBeKeptAreUsedAndSaidSo_data()
     {
-        QTest::addColumn<QString>("settingsPath"); // empty: the program's own, without HOME
-        QTest::newRow("no folder") << "/dev/null/Corvane Software Dev./Lexipond.conf";
-        QTest::newRow("no home folder") << QString();
+        QTest::addColumn<QString>("settingsPath"); // empty: the program's own, from HOME
+        QTest::addColumn<QByteArray>("home");
+        QTest::newRow("no folder")
+            << "/dev/null/Corvane Software Dev./Lexipond.conf" << QByteArray();
+        QTest::newRow("no home folder") << QString() << QByteArray();
+        QTest::newRow("home folder gone") << QString() << QByteArray("/nonexistent/lexipond");
     }
     void choicesThatCannotBeKeptAreUsedAndSaidSo()
     {
         QFETCH(QString, settingsPath);
+        QFETCH(QByteArray, home);
         program->seam.settingsPath = settingsPath;
-        const QByteArray home = qgetenv("HOME");
-        const auto homeBack = qScopeGuard([&] { qputenv("HOME", home); });
-        qunsetenv("HOME");
+        const QByteArray homeBefore = qgetenv("HOME");
+        const auto homeBack = qScopeGuard([&] { qputenv("HOME", homeBefore); });
+        qputenv("HOME", home);
         qunsetenv("XDG_CONFIG_HOME");
         withLanguageWindow([&] {
             click("frmLANGUAGE", "btnpKOREAN");
