@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/screentexts.h"
+#include "screens/aboutbox.h"
 #include "screens/mainmenu.h"
 #include "support/screensteps.h"
 #include "ui/picturebutton.h"
@@ -123,6 +124,18 @@ private slots:
         QTRY_VERIFY(!tip->isTipVisible());
         QCOMPARE(titlesIn(MainMenu::kTitleHoverColour), QStringList());
         setPointerSource({});
+    }
+
+    // The About box's mail link asks the shell for "mailto:" and the address and the box
+    // stays open; a credit does nothing.
+    void aboutBoxMailLinkAsksTheShell()
+    {
+        windows().get<AboutBox>()->open();
+        click("frmABOUTLXP", "lblEMAIL");
+        click("frmABOUTLXP", "lblCREDIT1");
+        QCOMPARE(program->seam.shellRequests,
+                 (QList<QPair<QString, bool>>{{"mailto:support@corvane-software.example", false}}));
+        QVERIFY(windows().get<AboutBox>()->isOpen());
     }
 
     // A lesson window that cannot be made leaves the menu open, not an empty frame.
