@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/choices.h"
 
+#include "core/log.h"
 #include "core/settingsstore.h"
+
+#include <QSet>
+#include <QStringList>
 
 #include <optional>
 
@@ -25,10 +29,23 @@ QString wordOf(HelpLanguage language)
     return language == HelpLanguage::Korean ? QStringLiteral("KOREAN") : QStringLiteral("ENGLISH");
 }
 
-QString stored(const QString& item)
+// The stored word of `item` when it is one of `known`; else empty, and a stored word that
+// is none of them is said once on the log.
+QString stored(const QString& item, const QStringList& known)
 {
-    return SettingsStore().StringLoad(QLatin1String(SettingsStore::kCurrentUser),
-                                      SettingsStore::ProgramKey() + kGroup, item);
+    const QString word = SettingsStore().StringLoad(QLatin1String(SettingsStore::kCurrentUser),
+                                                    SettingsStore::ProgramKey() + kGroup, item);
+    if (word.isEmpty() || known.contains(word))
+        return word;
+    static QSet<QString> told;
+    if (!told.contains(item + word)) {
+        told.insert(item + word);
+        qCWarning(lxpLog).noquote()
+            << "The stored choice" << item + "=" + word
+            << "is not one the program knows (" + known.join(", ") + "); it counts as"
+            << known.first() << "until a choice is made in the language window.";
+    }
+    return {};
 }
 
 // The choices confirmed last when they could not be stored.
@@ -45,7 +62,8 @@ Choices Choices::Load()
     if (unsaved())
         return *unsaved();
     Choices choices;
-    if (stored(kVariantItem) == wordOf(ContentVariant::British))
+    if (stored(kVariantItem, {wordOf(ContentVariant::American), wordOf(ContentVariant::British)}) ==
+        wordOf(ContentVariant::British))
         choices.contentVariant = ContentVariant::British;
     choices.helpLanguage = HelpLanguageLoad();
     return choices;
@@ -60,8 +78,10 @@ HelpLanguage Choices::HelpLanguageLoad()
 {
     if (unsaved())
         return unsaved()->helpLanguage;
-    return stored(kHelpItem) == wordOf(HelpLanguage::Korean) ? HelpLanguage::Korean
-                                                             : HelpLanguage::English;
+    return stored(kHelpItem, {wordOf(HelpLanguage::English), wordOf(HelpLanguage::Korean)}) ==
+                   wordOf(HelpLanguage::Korean)
+               ? HelpLanguage::Korean
+               : HelpLanguage::English;
 }
 
 bool Choices::Save() const

@@ -87,6 +87,17 @@ std::unique_ptr<QSettings> RealSeam::openSettings() const
                                        QLatin1String(version::kCompany),
                                        QLatin1String(version::kProduct));
 #else
+    // Without a home folder the settings would land in a folder made at random ("/.config"
+    // for an unset HOME), so there are none.
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {
+        const QString home = qEnvironmentVariable("HOME");
+        if (home.isEmpty() || !QFileInfo(home).isDir()) {
+            SettingsProblemLog(home.isEmpty()
+                                   ? QStringLiteral("there is no home folder (HOME is not set)")
+                                   : QStringLiteral("the home folder %1 does not exist").arg(home));
+            return nullptr;
+        }
+    }
     // The file the platform's settings store keeps for the program, opened by its path so
     // that it can be looked at first and no other file is read.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);

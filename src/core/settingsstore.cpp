@@ -4,6 +4,9 @@
 #include "core/seam.h"
 #include "core/version.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
 #include <QSettings>
 
 #include <optional>
@@ -29,6 +32,25 @@ std::optional<QString> groupOf(const QString& Key, const QString& SubKey)
     return group;
 }
 
+// Whether the settings file could be read; says once on the log when it could not.
+// QSettings tells only when it reads the file itself, not when another settings object
+// has read it before unchanged: a file found unreadable is remembered with its size and
+// time of change.
+bool readable(const QSettings& settings)
+{
+    static QHash<QString, std::pair<qint64, QDateTime>> unreadable;
+    const QFileInfo file(settings.fileName());
+    const std::pair stamp{file.size(), file.lastModified()};
+    if (settings.status() == QSettings::NoError) {
+        const auto known = unreadable.constFind(settings.fileName());
+        if (known == unreadable.constEnd() || *known != stamp)
+            return true;
+    }
+    unreadable.insert(settings.fileName(), stamp);
+    SettingsProblemLog(settings.fileName() + QStringLiteral(" cannot be read as a settings file"));
+    return false;
+}
+
 } // namespace
 
 QString SettingsStore::ProgramKey()
@@ -44,7 +66,7 @@ QString SettingsStore::StringLoad(const QString& Key, const QString& SubKey, con
     if (!group || Item.isEmpty())
         return Default;
     const auto settings = seam().openSettings();
-    if (!settings || settings->status() != QSettings::NoError)
+    if (!settings || !readable(*settings))
         return Default;
     settings->beginGroup(*group);
     const QVariant value = settings->value(Item);
@@ -62,8 +84,9 @@ bool SettingsStore::StringSave(const QString& Key, const QString& SubKey, const 
     const auto group = groupOf(Key, SubKey);
     if (!group || Item.isEmpty())
         return false;
+    // A file that cannot be read is left as it is: it may be the learner's, damaged.
     const auto settings = seam().openSettings();
-    if (!settings || !settings->isWritable())
+    if (!settings || !settings->isWritable() || !readable(*settings))
         return false;
     settings->beginGroup(*group);
     settings->setValue(Item, data);

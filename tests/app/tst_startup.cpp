@@ -75,7 +75,7 @@ private slots:
     void cleanup() { windows().clear(); }
 
     // The stored choices are in force from the start; with none, American English and
-    // English texts; an unknown help language reads as English. Reading stores nothing.
+    // English texts. Reading stores nothing.
     void startUp_data()
     {
         QTest::addColumn<QString>("language");
@@ -85,8 +85,6 @@ private slots:
         QTest::newRow("nothing stored") << QString() << QString() << false << false;
         QTest::newRow("British, Korean") << "ENGLISH"
                                          << "KOREAN" << true << true;
-        QTest::newRow("unknown help language") << "ENGLISH"
-                                               << "FRENCH" << true << false;
     }
     void startUp()
     {

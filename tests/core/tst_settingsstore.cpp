@@ -101,15 +101,16 @@ private slots:
                  korean ? "KOREAN" : "ENGLISH");
     }
 
-    // A settings path that is a folder, a named pipe (reading it hung the start) or a
-    // file far larger than any the program writes is not opened: the choices read as
-    // their defaults, and saving leaves the path as it was.
+    // A settings path that is a folder, a named pipe (reading it hung the start), a file
+    // far larger than any the program writes or one that cannot be read as settings is
+    // not used: the choices read as their defaults, and saving leaves the path as it was.
     void aPathThatIsNoSettingsFileIsLeftAlone_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::newRow("folder") << "folder";
         QTest::newRow("named pipe") << "pipe";
         QTest::newRow("huge file") << "huge";
+        QTest::newRow("garbage") << "garbage";
     }
     void aPathThatIsNoSettingsFileIsLeftAlone()
     {
@@ -122,10 +123,11 @@ private slots:
         else if (kind == "pipe")
             QCOMPARE(mkfifo(path.constData(), 0600), 0);
         else {
-            QFile huge(seam.settingsPath);
-            QVERIFY(huge.open(QIODevice::WriteOnly));
-            huge.write("[frmPROGMENUMAINDETAILS]\nHELP=KOREAN\n");
-            huge.write(QByteArray(1 << 20, ' '));
+            QFile file(seam.settingsPath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(kind == "garbage"
+                           ? QByteArray("\x01[\0\xff=\n[[", 8)
+                           : "[frmPROGMENUMAINDETAILS]\nHELP=KOREAN\n" + QByteArray(1 << 20, ' '));
         }
         const QFileInfo before(seam.settingsPath);
         QCOMPARE(Choices::Load(), Choices());

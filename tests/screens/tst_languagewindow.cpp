@@ -4,6 +4,7 @@
 #include "ui/picturebutton.h"
 
 #include <QFile>
+#include <QScopeGuard>
 
 using namespace lxp;
 using namespace lxp::testing;
@@ -104,11 +105,27 @@ private slots:
         QCOMPARE(textsOf("frmMAINMENU"), menuBefore);
     }
 
-    // Choices that cannot be stored (no settings folder can be made) are in force for
-    // this run, and the window says so in the language just chosen; OK then closes it.
+    // Choices that cannot be stored (no settings folder can be made, no home folder) are
+    // in force for this run, and the window says so in the language just chosen; OK then
+    // closes it.
+    void choicesThatCannotBeKeptAreUsedAndSaidSo_data()
+    {
+        QTest::addColumn<QString>("settingsPath"); // empty: the program's own, from HOME
+        QTest::addColumn<QByteArray>("home");
+        QTest::newRow("no folder")
+            << "/dev/null/Corvane Software Dev./Lexipond.conf" << QByteArray();
+        QTest::newRow("no home folder") << QString() << QByteArray();
+        QTest::newRow("home folder gone") << QString() << QByteArray("/nonexistent/lexipond");
+    }
     void choicesThatCannotBeKeptAreUsedAndSaidSo()
     {
-        program->seam.settingsPath = "/dev/null/Corvane Software Dev./Lexipond.conf";
+        QFETCH(QString, settingsPath);
+        QFETCH(QByteArray, home);
+        program->seam.settingsPath = settingsPath;
+        const QByteArray homeBefore = qgetenv("HOME");
+        const auto homeBack = qScopeGuard([&] { qputenv("HOME", homeBefore); });
+        qputenv("HOME", home);
+        qunsetenv("XDG_CONFIG_HOME");
         withLanguageWindow([&] {
             click("frmLANGUAGE", "btnpKOREAN");
             click("frmLANGUAGE", "btnpOK");

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/screentexts.h"
+#include "screens/aboutbox.h"
 #include "screens/mainmenu.h"
 #include "support/screensteps.h"
 #include "ui/picturebutton.h"
 #include "ui/pointerpos.h"
 #include "ui/tooltipwindow.h"
-
-#include <QWindow>
 
 using namespace lxp;
 using namespace lxp::testing;
@@ -34,15 +33,9 @@ QStringList titlesIn(QRgb colour)
     return found;
 }
 
-// Moves the pointer through the window system (so that a button holding the pointer
-// sees the move first, as on screen) onto a menu button, or else the empty pond.
 void pointTo(const QString& name)
 {
-    QWidget* frame = screenOf("mdiPROGMAIN");
-    const QWidget* target = name.isEmpty() ? nullptr : element("frmMAINMENU", name);
-    const QPoint at = target ? target->mapTo(frame, target->rect().center()) : QPoint(335, 450);
-    QTest::mouseMove(frame->windowHandle(), at);
-    QTest::mouseMove(frame->windowHandle(), at + QPoint(3, 2));
+    lxp::testing::pointTo(name.isEmpty() ? nullptr : element("frmMAINMENU", name), {335, 450});
 }
 
 } // namespace
@@ -131,6 +124,18 @@ private slots:
         QTRY_VERIFY(!tip->isTipVisible());
         QCOMPARE(titlesIn(MainMenu::kTitleHoverColour), QStringList());
         setPointerSource({});
+    }
+
+    // The About box's mail link asks the shell for "mailto:" and the address and the box
+    // stays open; a credit does nothing.
+    void aboutBoxMailLinkAsksTheShell()
+    {
+        windows().get<AboutBox>()->open();
+        click("frmABOUTLXP", "lblEMAIL");
+        click("frmABOUTLXP", "lblCREDIT1");
+        QCOMPARE(program->seam.shellRequests,
+                 (QList<QPair<QString, bool>>{{"mailto:support@corvane-software.example", false}}));
+        QVERIFY(windows().get<AboutBox>()->isOpen());
     }
 
     // A lesson window that cannot be made leaves the menu open, not an empty frame.

@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -52,6 +54,37 @@ inline void click(const QString& window, const QString& name)
     QWidget* widget = element(window, name);
     QVERIFY2(widget, qPrintable(window + "." + name));
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+// A click as the window system delivers it: to the top-level window, handled when the
+// program next looks at its events. (Mouse events share their point with the pointing
+// device, so each is made only when it is delivered.)
+inline void postClick(QWidget* widget)
+{
+    QWidget* top = widget->window();
+    const QPointF local = widget->mapTo(top, widget->rect().center());
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QMetaObject::invokeMethod(
+            top->windowHandle(),
+            [=, window = QPointer(top->windowHandle())] {
+                QMouseEvent click(type, local, top->mapToGlobal(local), Qt::LeftButton,
+                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                  {});
+                if (window)
+                    QCoreApplication::sendEvent(window, &click);
+            },
+            Qt::QueuedConnection);
+}
+
+// Moves the pointer through the window system (so that a control holding the pointer
+// sees the move first, as on screen) onto `target`, or else onto `elsewhere` in the
+// main window.
+inline void pointTo(const QWidget* target, QPoint elsewhere = {})
+{
+    QWidget* frame = screenOf(QStringLiteral("mdiPROGMAIN"));
+    const QPoint at = target ? target->mapTo(frame, target->rect().center()) : elsewhere;
+    QTest::mouseMove(frame->windowHandle(), at);
+    QTest::mouseMove(frame->windowHandle(), at + QPoint(3, 2));
 }
 
 // Whether every one-line label directly on the window shows its whole text.

@@ -4,6 +4,7 @@
 #include "core/seam.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QHash>
 #include <QList>
 #include <QPair>
@@ -33,6 +34,15 @@ public:
         m_resources.insert(type.toUpper() + '/' + name.toUpper(), bytes);
     }
     void clearResources() { m_resources.clear(); }
+    // The shipped content tables ("US_INF", ...) read from the source tree, for the
+    // tests of the lessons' rules, which run without the program's resource table.
+    void useShippedTables(const QStringList& tables)
+    {
+        for (const QString& table : tables) {
+            QFile file(QStringLiteral(LEXIPOND_SOURCE_DIR "/resources/DATA/%1.txt").arg(table));
+            setResource("DATA", table, file.open(QIODevice::ReadOnly) ? file.readAll() : "");
+        }
+    }
     // Every resource of these types is missing ("CUSTOM", "screens/frmMAINMENU"; a
     // trailing "*" matches the start of a type, "screens/*").
     QStringList missingTypes;
@@ -49,11 +59,12 @@ public:
     void playSound(const QByteArray& wav, const QString& label) override;
 
     // Settings: a settings file in a temporary folder; `settingsPath` may be pointed
-    // elsewhere (for instance at a place that cannot be written).
+    // elsewhere (for instance at a place that cannot be written), or emptied for the
+    // program's own place (from HOME or XDG_CONFIG_HOME).
     QString settingsPath;
     std::unique_ptr<QSettings> openSettings() const override
     {
-        return SettingsFileOpen(settingsPath);
+        return settingsPath.isEmpty() ? RealSeam().openSettings() : SettingsFileOpen(settingsPath);
     }
 
     // Shell requests, as (target, webAddress).

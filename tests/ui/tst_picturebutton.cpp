@@ -212,19 +212,6 @@ private slots:
         QVERIFY(third->focusRingShown());
     }
 
-    // Setting a face shows the normal one; MousePosnONOUT is what the last face set
-    // leaves: false after the face loader's HL, NORMAL, PRESSED, DISABLED (as init() does).
-    void settingFacesShowsNormal()
-    {
-        QVERIFY(!m_button->mousePosnOnOut());
-        QCOMPARE(run("m 10,10"), "H");
-        m_button->setProperty("PictureDisabled", m_disabled);
-        QCOMPARE(faceLetter(), 'N');
-        QVERIFY(!m_button->mousePosnOnOut());
-        m_button->setProperty("PictureHLight", m_hLight);
-        QVERIFY(m_button->mousePosnOnOut());
-    }
-
     // The caption is set in 12 points, or smaller (down to 8) when only that fits; on each
     // of the four shipped faces it is drawn in its red, inside the face clear of the rim,
     // and centred on it.

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lessons/writealong/animationview.h"
 
+#include "core/log.h"
+
 #include <QMovie>
+#include <QSet>
 
 namespace lxp {
 
@@ -18,6 +21,12 @@ void AnimationView::play(const QString& path)
     auto* movie = new QMovie(path, QByteArray(), this);
     if (!movie->isValid()) {
         delete movie;
+        static QSet<QString> told;
+        if (!told.contains(path)) {
+            told.insert(path);
+            qCWarning(lxpLog).noquote()
+                << "The animation" << path << "cannot be played; its frame stays empty.";
+        }
         return;
     }
     m_movie = movie;

@@ -2,7 +2,6 @@
 #include "lessons/alphabet/alphabetbook.h"
 #include "support/testseam.h"
 
-#include <QFile>
 #include <QTest>
 
 using namespace lxp;
@@ -58,11 +57,7 @@ private slots:
     void init()
     {
         seam = std::make_unique<TestSeam>();
-        for (const char* table : {"US_INF", "ENG_INF"}) {
-            QFile file(QStringLiteral(LEXIPOND_SOURCE_DIR "/resources/DATA/%1.txt").arg(table));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            seam->setResource("DATA", table, file.readAll());
-        }
+        seam->useShippedTables({"US_INF", "ENG_INF"});
         screen = FakeAlphabetScreen();
     }
     void cleanup() { seam.reset(); }

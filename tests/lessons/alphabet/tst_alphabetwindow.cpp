@@ -104,8 +104,6 @@ private slots:
                             const char* said) {
             QTest::newRow(name) << QString(steps) << QString(expected) << QString(said);
         };
-        row("back", "btnpBACK", "Autumn 5 of 5", "WORDS/AUTUMN");
-        row("letter X", "btnpLETTERS_23", "X ray 1 of 2", "LETTERS/X WORDS/XRAY");
         row("speaker", "btnpLETTERS_8 btnpNEXT btnpNEXT btnpHELP", "Ice cream 3 of 5",
             "LETTERS/I WORDS/IBIS WORDS/ICE WORDS/ICECREAM WORDS/ICECREAM");
         row("key X", "key:X=btnpLETTERS_23", "X ray 1 of 2", "LETTERS/X WORDS/XRAY");

@@ -3,7 +3,6 @@
 #include "fakepairsscreen.h"
 #include "support/testseam.h"
 
-#include <QFile>
 #include <QSet>
 #include <QTest>
 
@@ -66,11 +65,7 @@ private slots:
     void init()
     {
         seam = std::make_unique<TestSeam>();
-        for (const char* table : {"US_INF", "ENG_INF"}) {
-            QFile file(QStringLiteral(LEXIPOND_SOURCE_DIR "/resources/DATA/%1.txt").arg(table));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            seam->setResource("DATA", table, file.readAll());
-        }
+        seam->useShippedTables({"US_INF", "ENG_INF"});
         screen = FakePairsScreen();
     }
     void cleanup() { seam.reset(); }

@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QMouseEvent>
 
 using namespace lxp;
 using namespace lxp::testing;
@@ -50,25 +49,6 @@ class TestPairsSounds : public QObject {
         return -1;
     }
 
-    // A click as the window system delivers it: to the top-level window, handled when
-    // the program next looks at its events. (Mouse events share their point with the
-    // pointing device, so each is made only when it is delivered.)
-    static void postClick(QWidget* widget)
-    {
-        QWidget* top = widget->window();
-        const QPointF local = widget->mapTo(top, widget->rect().center());
-        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QMetaObject::invokeMethod(
-                top->windowHandle(),
-                [=, window = QPointer(top->windowHandle())] {
-                    QMouseEvent click(
-                        type, local, top->mapToGlobal(local), Qt::LeftButton,
-                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
-                    if (window)
-                        QCoreApplication::sendEvent(window, &click);
-                },
-                Qt::QueuedConnection);
-    }
     // A close request from the window system, which refuses it while a modal dialog
     // blocks the window.
     static bool postClose(QWidget* target)

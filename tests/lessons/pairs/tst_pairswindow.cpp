@@ -2,12 +2,11 @@
 #include "app/startup.h"
 #include "core/sharedstate.h"
 #include "lessons/pairs/pairswindow.h"
-#include "support/testseam.h"
+#include "support/screensteps.h"
 #include "ui/picturebutton.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -36,15 +35,6 @@ class TestFrmLessPair : public QObject {
     }
     QColor frame(int i) { return card(i)->palette().color(QPalette::Window); }
     void click(int i) { QTest::mouseClick(card(i), Qt::LeftButton, {}, QPoint(60, 60)); }
-    void postClick(int i)
-    {
-        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(
-                card(i),
-                new QMouseEvent(
-                    type, QPointF(60, 60), card(i)->mapToGlobal(QPointF(60, 60)), Qt::LeftButton,
-                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {}));
-    }
     QString noteOf(QWidget* dialog)
     {
         QString note = dialog->objectName() + ":";
@@ -114,7 +104,7 @@ private slots:
         click(other);
         seam->onPlay = [&, clicks = 0](const QString& label) mutable {
             if (label == "AUDIO/CLICK" && ++clicks == 1)
-                postClick(third); // queued: handled right after the sound
+                lxp::testing::postClick(card(third)); // queued: handled right after the sound
         };
         click(0);
         seam->onPlay = nullptr;

@@ -4,7 +4,6 @@
 #include "support/testseam.h"
 
 #include <QColor>
-#include <QFile>
 #include <QTest>
 
 #include <bitset>
@@ -92,11 +91,7 @@ private slots:
     void init()
     {
         seam = std::make_unique<TestSeam>();
-        for (const char* table : {"US_PICANDWORDS", "ENG_PICANDWORDS"}) {
-            QFile file(QStringLiteral(LEXIPOND_SOURCE_DIR "/resources/DATA/%1.txt").arg(table));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            seam->setResource("DATA", table, file.readAll());
-        }
+        seam->useShippedTables({"US_PICANDWORDS", "ENG_PICANDWORDS"});
         screen = FakeScreen();
     }
     void cleanup() { seam.reset(); }

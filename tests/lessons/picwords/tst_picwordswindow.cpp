@@ -4,7 +4,6 @@
 #include "ui/inputhold.h"
 #include "ui/picturebutton.h"
 
-#include <QMouseEvent>
 #include <QScopeGuard>
 
 using namespace lxp;
@@ -53,24 +52,6 @@ class TestFrmLessPcwd : public QObject {
     {
         QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
     }
-    // A click as the window system delivers it: to the top-level window, when the
-    // program next looks at its events.
-    static void postClick(QWidget* widget)
-    {
-        QWindow* window = widget->window()->windowHandle();
-        const QPointF at = widget->mapTo(widget->window(), widget->rect().center());
-        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QMetaObject::invokeMethod(
-                window,
-                [=] {
-                    QMouseEvent event(
-                        type, at, window->mapToGlobal(at), Qt::LeftButton,
-                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
-                    QCoreApplication::sendEvent(window, &event);
-                },
-                Qt::QueuedConnection);
-    }
-
 private slots:
     void initTestCase()
     {

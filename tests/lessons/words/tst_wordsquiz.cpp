@@ -5,7 +5,6 @@
 #include "lessons/words/wordsquiz.h"
 #include "support/testseam.h"
 
-#include <QFile>
 #include <QSet>
 #include <QTest>
 
@@ -92,11 +91,7 @@ private slots:
     void init()
     {
         seam = std::make_unique<TestSeam>();
-        for (const char* table : {"US_WRDS", "ENG_WRDS"}) {
-            QFile file(QStringLiteral(LEXIPOND_SOURCE_DIR "/resources/DATA/%1.txt").arg(table));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            seam->setResource("DATA", table, file.readAll());
-        }
+        seam->useShippedTables({"US_WRDS", "ENG_WRDS"});
         screen = FakeQuizScreen();
     }
     void cleanup() { seam.reset(); }

@@ -6,9 +6,7 @@
 #include "ui/picturebutton.h"
 
 #include <QCloseEvent>
-#include <QMouseEvent>
 #include <QRegularExpression>
-#include <QWindow>
 
 using namespace lxp;
 using namespace lxp::testing;
@@ -27,34 +25,6 @@ bool isOpen(const char* window)
 QString button(int b)
 {
     return QString("btnpPICWORD1_%1").arg(b);
-}
-
-// Moves the pointer through the window system onto a category, or below them (-1).
-void pointTo(int category)
-{
-    QWidget* frame = screenOf("mdiPROGMAIN");
-    const QWidget* target = category < 0 ? nullptr : element(kMenu, button(category));
-    const QPoint at = target ? target->mapTo(frame, target->rect().center()) : QPoint(335, 410);
-    QTest::mouseMove(frame->windowHandle(), at);
-    QTest::mouseMove(frame->windowHandle(), at + QPoint(3, 2));
-}
-
-// A click as the window system delivers it: to the top-level window, when the program
-// next looks at its events.
-void postClick(QWidget* widget)
-{
-    QWindow* window = widget->window()->windowHandle();
-    const QPointF at = widget->mapTo(widget->window(), widget->rect().center());
-    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-        QMetaObject::invokeMethod(
-            window,
-            [=] {
-                QMouseEvent click(type, at, widget->window()->mapToGlobal(at), Qt::LeftButton,
-                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                  {});
-                QCoreApplication::sendEvent(window, &click);
-            },
-            Qt::QueuedConnection);
 }
 
 } // namespace
@@ -160,7 +130,7 @@ private slots:
         auto* subject = element<QLabel>(kMenu, "lblSUBJECT");
         QCOMPARE(subject->text(), QString());
         for (const auto& [category, name] : {std::pair{0, 0}, {6, 1}, {9, 2}, {-1, -1}}) {
-            pointTo(category);
+            pointTo(category < 0 ? nullptr : element(kMenu, button(category)), {335, 410});
             QCOMPARE(subject->text(), names.value(name));
         }
         QVERIFY(textsFit(kMenu));
