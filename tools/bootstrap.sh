@@ -9,6 +9,8 @@ packages=(
   cmake ninja-build g++ pkg-config ccache clang-format python3
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   libgl-dev libpulse-dev
+  # the fuzz targets (fuzz/): clang and its libFuzzer runtime
+  clang libclang-rt-14-dev
   # fonts the screens use: a free look-alike of the rounded hand-lettered
   # face the screens ask for, and a CJK font for the Korean screen texts
   fonts-comic-neue fonts-noto-cjk

@@ -33,22 +33,26 @@ std::optional<QPoint> CursorHotSpot(const QByteArray& curFile)
     return QPoint(readWord(curFile, entry + 4), readWord(curFile, entry + 6));
 }
 
+std::optional<QCursor> CursorFromFile(const QByteArray& curFile)
+{
+    const std::optional<QPoint> hotSpot = CursorHotSpot(curFile);
+    if (!hotSpot)
+        return std::nullopt;
+    // The image reader handles the cursor flavour of the icon format ("cur").
+    const QImage image = QImage::fromData(curFile, "CUR");
+    if (image.isNull())
+        return std::nullopt;
+    return QCursor(QPixmap::fromImage(image), hotSpot->x(), hotSpot->y());
+}
+
 QCursor HandCursor()
 {
     static std::optional<QCursor> cached;
     if (cached)
         return *cached;
 
-    const QByteArray bytes = seam().resource(QStringLiteral("CURSOR"), QStringLiteral("101"));
-    const std::optional<QPoint> hotSpot = CursorHotSpot(bytes);
-    if (!hotSpot)
-        return QCursor(Qt::PointingHandCursor);
-    // The image reader handles the cursor flavour of the icon format ("cur").
-    const QImage image = QImage::fromData(bytes, "CUR");
-    if (image.isNull())
-        return QCursor(Qt::PointingHandCursor);
-    cached = QCursor(QPixmap::fromImage(image), hotSpot->x(), hotSpot->y());
-    return *cached;
+    cached = CursorFromFile(seam().resource(QStringLiteral("CURSOR"), QStringLiteral("101")));
+    return cached.value_or(QCursor(Qt::PointingHandCursor));
 }
 
 } // namespace lxp

@@ -20,4 +20,8 @@ QCursor HandCursor();
 // bytes are not a cursor file.
 std::optional<QPoint> CursorHotSpot(const QByteArray& curFile);
 
+// The cursor a .cur file image makes, with its hot spot; nothing when the bytes are
+// not a cursor file the image reader can decode.
+std::optional<QCursor> CursorFromFile(const QByteArray& curFile);
+
 } // namespace lxp
