@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/resourcetable.h"
 
+#include "core/log.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -44,6 +46,7 @@ const QHash<QString, QString>& index()
             if (existing == t.constEnd() || rank(path) < rank(*existing))
                 t.insert(key, path);
         }
+        StartupStep("resource table indexed");
         return t;
     }();
     return table;

@@ -46,6 +46,7 @@ QWidget* MainWindow::createScreen()
     frame->setWindowIcon(programIcon());
     frame->setFixedSize(kClientWidth, kClientHeight);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    StartupStep("main window");
     return frame;
 }
 
@@ -53,6 +54,7 @@ void MainWindow::onLoad()
 {
     if (Window* menu = windows().get(QLatin1String(kMainMenuName))) {
         menu->show();
+        StartupStep("main menu built");
         qCDebug(lxpLog) << "main menu shown";
     }
 }
