@@ -5,6 +5,7 @@
 #include "core/resourcetable.h"
 #include "core/seam.h"
 #include "core/sharedstate.h"
+#include "ui/media.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -40,7 +41,7 @@ public:
                 break;
             }
         if (best->pixmap.isNull())
-            best->pixmap.loadFromData(best->bytes);
+            best->pixmap = QPixmap::fromImage(ImageDecode(best->bytes));
         if (best->pixmap.isNull() || best->pixmap.size() == size)
             return best->pixmap;
         return best->pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -74,9 +75,10 @@ QIcon programIcon()
     if (!faces.empty())
         return QIcon(new ProgramIconEngine(std::move(faces)));
     QIcon icon;
-    QPixmap pixmap;
-    if (pixmap.loadFromData(seam().resource(QStringLiteral("ICON"), QStringLiteral("LEXIPOND"))))
-        icon.addPixmap(pixmap);
+    const QImage image =
+        ImageDecode(seam().resource(QStringLiteral("ICON"), QStringLiteral("LEXIPOND")));
+    if (!image.isNull())
+        icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 

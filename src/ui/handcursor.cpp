@@ -2,6 +2,7 @@
 #include "ui/handcursor.h"
 
 #include "core/seam.h"
+#include "ui/media.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -44,7 +45,7 @@ QCursor HandCursor()
     if (!hotSpot)
         return QCursor(Qt::PointingHandCursor);
     // The image reader handles the cursor flavour of the icon format ("cur").
-    const QImage image = QImage::fromData(bytes, "CUR");
+    const QImage image = ImageDecode(bytes);
     if (image.isNull())
         return QCursor(Qt::PointingHandCursor);
     cached = QCursor(QPixmap::fromImage(image), hotSpot->x(), hotSpot->y());
