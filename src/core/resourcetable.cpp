@@ -40,7 +40,7 @@ QString folderOf(const QString& type)
 
 // The files of one type by upper-case name, read on the first look-up of that type:
 // start-up touches a few small types and none of the big picture folders.
-const QHash<QString, QString>& filesOf(const QString& type)
+QHash<QString, QString> filesOf(const QString& type)
 {
     static QHash<QString, QHash<QString, QString>> types;
     const QString key = type.toUpper();
@@ -66,7 +66,7 @@ QByteArray read(const QString& type, const QString& name)
 {
     if (type.isEmpty() || name.isEmpty())
         return {};
-    const QHash<QString, QString>& files = filesOf(type);
+    const QHash<QString, QString> files = filesOf(type);
     const auto found = files.constFind(name.toUpper());
     if (found == files.constEnd())
         return {};
