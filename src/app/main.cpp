@@ -10,9 +10,11 @@
 
 int main(int argc, char* argv[])
 {
+    lxp::StartupStep("main");
     if (const std::optional<int> exitCode = lxp::handleCommandLine(argc, argv))
         return *exitCode;
     QApplication app(argc, argv);
+    lxp::StartupStep("application object");
     QGuiApplication::setDesktopFileName(QStringLiteral(LEXIPOND_DESKTOP_ID));
     lxp::ApplicationPrepare();
     lxp::SingleInstance instance(QStringLiteral(LEXIPOND_DESKTOP_ID));

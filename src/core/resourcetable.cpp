@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/resourcetable.h"
 
-#include <QDirIterator>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -16,37 +16,48 @@ namespace {
 // stay deterministic.
 const QStringList kExtensionPreference = {"txt", "jpg", "wav", "bmp", "cur", "ico", "png", "gif"};
 
-QString keyOf(const QString& type, const QString& name)
-{
-    return type.toUpper() + QLatin1Char('/') + name.toUpper();
-}
-
 int rank(const QString& path)
 {
     const int i = kExtensionPreference.indexOf(QFileInfo(path).suffix().toLower());
     return i < 0 ? kExtensionPreference.size() : i;
 }
 
-const QHash<QString, QString>& index()
+// The folder of a type, found without regard to letter case; empty when there is none.
+QString folderOf(const QString& type)
 {
-    static const QHash<QString, QString> table = [] {
-        QHash<QString, QString> t;
-        const QString root = QStringLiteral(":/res/");
-        QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            const QString relative = path.mid(root.size());
-            const int slash = relative.lastIndexOf(QLatin1Char('/'));
-            if (slash <= 0)
-                continue;
-            const QString key = keyOf(relative.left(slash), QFileInfo(relative).completeBaseName());
-            const auto existing = t.constFind(key);
-            if (existing == t.constEnd() || rank(path) < rank(*existing))
-                t.insert(key, path);
+    QString folder = QStringLiteral(":/res");
+    for (const QString& part : type.split(QLatin1Char('/'))) {
+        const QStringList entries = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        const auto found = std::find_if(entries.cbegin(), entries.cend(), [&](const QString& e) {
+            return e.compare(part, Qt::CaseInsensitive) == 0;
+        });
+        if (found == entries.cend())
+            return {};
+        folder += QLatin1Char('/') + *found;
+    }
+    return folder;
+}
+
+// The files of one type by upper-case name, read on the first look-up of that type:
+// start-up touches a few small types and none of the big picture folders.
+QHash<QString, QString> filesOf(const QString& type)
+{
+    static QHash<QString, QHash<QString, QString>> types;
+    const QString key = type.toUpper();
+    if (const auto known = types.constFind(key); known != types.constEnd())
+        return *known;
+    QHash<QString, QString> files;
+    if (const QString folder = folderOf(type); !folder.isEmpty()) {
+        QDir dir(folder);
+        for (const QString& file : dir.entryList(QDir::Files)) {
+            const QString path = dir.filePath(file);
+            const QString name = QFileInfo(file).completeBaseName().toUpper();
+            const auto existing = files.constFind(name);
+            if (existing == files.constEnd() || rank(path) < rank(*existing))
+                files.insert(name, path);
         }
-        return t;
-    }();
-    return table;
+    }
+    return *types.insert(key, files);
 }
 
 } // namespace
@@ -55,8 +66,9 @@ QByteArray read(const QString& type, const QString& name)
 {
     if (type.isEmpty() || name.isEmpty())
         return {};
-    const auto found = index().constFind(keyOf(type, name));
-    if (found == index().constEnd())
+    const QHash<QString, QString> files = filesOf(type);
+    const auto found = files.constFind(name.toUpper());
+    if (found == files.constEnd())
         return {};
     QFile file(*found);
     if (!file.open(QIODevice::ReadOnly))
@@ -66,18 +78,12 @@ QByteArray read(const QString& type, const QString& name)
 
 bool contains(const QString& type, const QString& name)
 {
-    return index().contains(keyOf(type, name));
+    return !type.isEmpty() && filesOf(type).contains(name.toUpper());
 }
 
 QStringList names(const QString& type)
 {
-    const QString prefix = type.toUpper() + QLatin1Char('/');
-    QStringList result;
-    for (auto it = index().constBegin(); it != index().constEnd(); ++it) {
-        const QString rest = it.key().mid(prefix.size());
-        if (it.key().startsWith(prefix) && !rest.contains(QLatin1Char('/')))
-            result << rest;
-    }
+    QStringList result = type.isEmpty() ? QStringList() : filesOf(type).keys();
     std::sort(result.begin(), result.end());
     return result;
 }

@@ -5,30 +5,80 @@
 #include "core/resourcetable.h"
 #include "core/seam.h"
 #include "core/sharedstate.h"
+#include "ui/media.h"
 
 #include <QCoreApplication>
 #include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
 #include <QPixmap>
+
+#include <algorithm>
+#include <vector>
 
 namespace lxp {
 
 namespace {
 
+// The program's icon in its shipped sizes, each decoded when first asked for: a window
+// system that takes no window icon, or fewer sizes, does not pay for the rest.
+class ProgramIconEngine : public QIconEngine {
+public:
+    struct Face {
+        int size;
+        QByteArray bytes;
+        QPixmap pixmap;
+    };
+    explicit ProgramIconEngine(std::vector<Face> faces) : m_faces(std::move(faces)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        // The smallest face at least as large as asked for, else the largest.
+        Face* best = &m_faces.back();
+        for (Face& face : m_faces)
+            if (face.size >= std::max(size.width(), size.height())) {
+                best = &face;
+                break;
+            }
+        if (best->pixmap.isNull())
+            best->pixmap = QPixmap::fromImage(ImageDecode(best->bytes));
+        if (best->pixmap.isNull() || best->pixmap.size() == size)
+            return best->pixmap;
+        return best->pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const Face& face : m_faces)
+            sizes << QSize(face.size, face.size);
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine(m_faces); }
+
+private:
+    std::vector<Face> m_faces; // by size, smallest first
+};
+
 QIcon programIcon()
 {
-    QIcon icon;
+    std::vector<ProgramIconEngine::Face> faces;
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap;
-        if (pixmap.loadFromData(
-                seam().resource(QStringLiteral("ICON"), QStringLiteral("LEXIPOND_%1").arg(size))))
-            icon.addPixmap(pixmap);
+        const QByteArray bytes =
+            seam().resource(QStringLiteral("ICON"), QStringLiteral("LEXIPOND_%1").arg(size));
+        if (!bytes.isEmpty())
+            faces.push_back({size, bytes, {}});
     }
-    if (icon.isNull()) {
-        QPixmap pixmap;
-        if (pixmap.loadFromData(
-                seam().resource(QStringLiteral("ICON"), QStringLiteral("LEXIPOND"))))
-            icon.addPixmap(pixmap);
-    }
+    if (!faces.empty())
+        return QIcon(new ProgramIconEngine(std::move(faces)));
+    QIcon icon;
+    const QImage image =
+        ImageDecode(seam().resource(QStringLiteral("ICON"), QStringLiteral("LEXIPOND")));
+    if (!image.isNull())
+        icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 
@@ -46,6 +96,7 @@ QWidget* MainWindow::createScreen()
     frame->setWindowIcon(programIcon());
     frame->setFixedSize(kClientWidth, kClientHeight);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    StartupStep("main window");
     return frame;
 }
 
@@ -53,6 +104,7 @@ void MainWindow::onLoad()
 {
     if (Window* menu = windows().get(QLatin1String(kMainMenuName))) {
         menu->show();
+        StartupStep("main menu built");
         qCDebug(lxpLog) << "main menu shown";
     }
 }

@@ -2,6 +2,7 @@
 #include "ui/handcursor.h"
 
 #include "core/seam.h"
+#include "ui/media.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -39,7 +40,7 @@ std::optional<QCursor> CursorFromFile(const QByteArray& curFile)
     if (!hotSpot)
         return std::nullopt;
     // The image reader handles the cursor flavour of the icon format ("cur").
-    const QImage image = QImage::fromData(curFile, "CUR");
+    const QImage image = ImageDecode(curFile);
     if (image.isNull())
         return std::nullopt;
     return QCursor(QPixmap::fromImage(image), hotSpot->x(), hotSpot->y());

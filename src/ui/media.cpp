@@ -5,7 +5,9 @@
 #include "ui/inputhold.h"
 
 #include <QBrush>
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QPalette>
 #include <QVariant>
@@ -55,13 +57,29 @@ constexpr Face kFaces[] = {
 
 } // namespace
 
+QImage ImageDecode(const QByteArray& bytes)
+{
+    static const struct {
+        QByteArrayView signature;
+        const char* format;
+    } kSignatures[] = {{"\x89PNG", "png"}, {"\xFF\xD8\xFF", "jpg"},  {"GIF8", "gif"},
+                       {"BM", "bmp"},      {{"\0\0\1\0", 4}, "ico"}, {{"\0\0\2\0", 4}, "cur"}};
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    for (const auto& known : kSignatures)
+        if (bytes.startsWith(known.signature)) {
+            reader.setFormat(known.format);
+            reader.setAutoDetectImageFormat(false);
+            break;
+        }
+    return reader.read();
+}
+
 QPixmap PictureFromResource(const QString& type, const QString& name)
 {
-    QPixmap picture;
     const QByteArray bytes = seam().resource(type, name.toUpper());
-    if (!bytes.isEmpty())
-        picture.loadFromData(bytes);
-    return picture;
+    return bytes.isEmpty() ? QPixmap() : QPixmap::fromImage(ImageDecode(bytes));
 }
 
 void ButtonPicturesLoad(QObject& button, const QString& prefix)

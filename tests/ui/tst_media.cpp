@@ -116,6 +116,34 @@ private slots:
         QCOMPARE(window.palette().brush(QPalette::Window).texture().cacheKey(), background);
     }
 
+    // A picture is read by the reader its bytes name, giving what Qt's own guess gives,
+    // for each format the program ships; other bytes are no picture.
+    void pictureOfEachFormat_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("png") << "screens/frmMAINMENU"
+                             << "btnpPAIRS_HL";
+        QTest::newRow("jpg") << "DIALOG"
+                             << "MAIN";
+        QTest::newRow("bmp") << "BITMAP"
+                             << "BTNHL";
+        QTest::newRow("ico") << "ICON"
+                             << "LEXIPOND";
+        QTest::newRow("cur") << "CURSOR"
+                             << "101";
+    }
+    void pictureOfEachFormat()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, name);
+        const QByteArray bytes = seam->resource(type, name);
+        const QImage image = ImageDecode(bytes);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image, QImage::fromData(bytes));
+        QVERIFY(ImageDecode(bytes.mid(8)).isNull());
+    }
+
     // A button takes each face from its own bitmap, prefix in any case, and shows the
     // normal one; a missing face leaves the button's own (7 x 7) in place.
     void buttonFaces()
