@@ -6,7 +6,7 @@ the 8 sound effects.
     make_sounds.py [--out DIR] [--voice VOICE] [--only words,letters,effects]
 
 Words and letters are spoken by an offline speech synthesiser (default: Flite's
-"rms" voice), slowed to a calm pace where the length limit allows, resampled to
+"rms" voice), slowed to one calm pace whatever their length, resampled to
 44100 Hz, trimmed so that the sound starts at once, and levelled so that every
 recording is equally loud.  The effects are synthesised here from sine partials
 and filtered noise, then shaped with sox.  Every output is a canonical RIFF PCM
@@ -35,14 +35,13 @@ ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 RATE = 44100
 DEFAULT_VOICE = "flite:rms"
 
-# Length limits of the shipped sounds (seconds), and the margin kept below them.
-WORD_LIMIT = 1.30
-LETTER_LIMIT = 0.75
+# Length limit of the effects (seconds), and the margin kept below it.  Words and
+# letters have none: each is said at its pace, however long that makes it.
 EFFECT_LIMIT = 0.90
 MARGIN = 0.04
 
 # Calm pace: how much slower than the voice's own pace words and letters are
-# spoken, as long as they still fit their limit.
+# spoken.
 WORD_STRETCH = 1.25
 LETTER_STRETCH = 1.15
 
@@ -267,34 +266,17 @@ def make_voice(voice_name, plain=False):
     raise SystemExit("unknown voice %s" % voice_name)
 
 
-def speak_all(voice, items, limit, tmp, target_db):
-    """items: list of (NAME, text, out path, pace).  Renders at the given pace;
-    a recording that would not fit its limit is rendered again, faster."""
-    pace = {name: p for name, _, _, p in items}
-    todo = list(items)
-    result = {}
-    for attempt in range(4):
-        jobs = [(text, os.path.join(tmp, name + ".raw.wav"), pace[name]) for name, text, _, _ in todo]
-        voice.render(jobs)
-        again = []
-        for item in todo:
-            name, _, out, _ = item
-            raw = os.path.join(tmp, name + ".raw.wav")
-            mid = os.path.join(tmp, name + ".44k.wav")
-            to_44k(raw, mid)
-            s, _ = read_mono16(mid)
-            s = level(trim(level(s, target_db)), target_db)
-            dur = len(s) / float(RATE)
-            if dur > limit - MARGIN and attempt < 3:
-                pace[name] = max(0.8, pace[name] * (limit - MARGIN) / dur * 0.99)
-                again.append(item)
-                continue
-            write_wav(out, s)
-            result[name] = pace[name]
-        todo = again
-        if not todo:
-            break
-    return result
+def speak_all(voice, items, tmp, target_db):
+    """items: list of (NAME, text, out path, pace).  Renders each at its pace, never
+    faster to make it shorter."""
+    voice.render([(text, os.path.join(tmp, name + ".raw.wav"), pace)
+                  for name, text, _, pace in items])
+    for name, _, out, _ in items:
+        mid = os.path.join(tmp, name + ".44k.wav")
+        to_44k(os.path.join(tmp, name + ".raw.wav"), mid)
+        s, _ = read_mono16(mid)
+        write_wav(out, level(trim(level(s, target_db)), target_db))
+    return {name: pace for name, _, _, pace in items}
 
 
 # ---------------------------------------------------------------------------
@@ -529,8 +511,8 @@ def main(argv=None):
     tmp = tempfile.mkdtemp(prefix="lxp_sounds_")
     report = []
     try:
-        for part, folder, limit, stretch in (("words", "WORDS", WORD_LIMIT, WORD_STRETCH),
-                                             ("letters", "LETTERS", LETTER_LIMIT, LETTER_STRETCH)):
+        for part, folder, stretch in (("words", "WORDS", WORD_STRETCH),
+                                      ("letters", "LETTERS", LETTER_STRETCH)):
             if part not in parts:
                 continue
             rows = [r for r in speech_rows(part, args.voice, stretch, args.plain)
@@ -539,7 +521,7 @@ def main(argv=None):
             for voice_name in sorted({r[2] for r in rows}):
                 items = [(name, text, os.path.join(args.out, folder, name + ".wav"), pace)
                          for name, text, v, pace in rows if v == voice_name]
-                paces.update(speak_all(make_voice(voice_name, args.plain), items, limit, tmp,
+                paces.update(speak_all(make_voice(voice_name, args.plain), items, tmp,
                                        SPEECH_LEVEL_DB))
             for name, _, _, _ in rows:
                 out = os.path.join(args.out, folder, name + ".wav")

@@ -62,15 +62,16 @@ private slots:
             QCOMPARE(ResourceTable::names(type), expectedNames(type));
     }
 
-    // Format, length (a sound blocks the program while it plays), a prompt start
-    // and no clipping.
+    // Format, length (a sound blocks the program while it plays; words and letters are
+    // said at one calm pace, so the longest phrases run past 1.5 s), a prompt start and
+    // no clipping.
     void eachSound_data()
     {
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("name");
         QTest::addColumn<double>("longest");
         for (const auto& [type, longest] :
-             {std::pair{"WORDS", 1.30}, {"LETTERS", 0.75}, {"AUDIO", 0.90}})
+             {std::pair{"WORDS", 1.80}, {"LETTERS", 1.00}, {"AUDIO", 0.90}})
             for (const QString& name : expectedNames(type))
                 QTest::newRow(qPrintable(type + ("/" + name))) << type << name << longest;
     }
