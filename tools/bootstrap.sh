@@ -14,6 +14,8 @@ packages=(
   fonts-comic-neue fonts-noto-cjk
   # running the program and its screenshots under a virtual display
   xvfb xauth xdotool x11-utils imagemagick
+  # a private sound server with a null sink, for random clicks with real sound output
+  pulseaudio
   # install and package: the copyright and changelog generators, the Debian package
   # (dependency scan), and the checks of the menu entry, metadata and package
   python3 file dpkg-dev desktop-file-utils appstream lintian

@@ -173,8 +173,10 @@ private:
             endRequest();
             return;
         }
-        if (send())
-            ++done;
+        if (send() && ++done % 1000 == 0) {
+            std::printf("random play: %d events, %d starts\n", done, starts);
+            std::fflush(stdout);
+        }
     }
 
     void endRequest()
