@@ -16,7 +16,8 @@ packages=(
   fonts-comic-neue fonts-noto-cjk
   # running the program and its screenshots under a virtual display
   xvfb xauth xdotool x11-utils imagemagick
-  # a private sound server for the tests of the real sound output
+  # a private sound server with a null sink: the tests of the real sound output and
+  # the random clicks with real sound in CI
   pulseaudio
   # install and package: the copyright and changelog generators, the Debian package
   # (dependency scan), and the checks of the menu entry, metadata and package

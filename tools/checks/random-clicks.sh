@@ -6,10 +6,10 @@
 #
 #   tools/checks/random-clicks.sh BUILD/lexipond [SECONDS=600] [CLICKS_PER_SECOND=20] [SEED=1]
 #
-# Needs Xvfb, xdotool and pulseaudio (tools/bootstrap.sh installs the first two;
-# apt-get install pulseaudio for the last). Prints the counts at the end; exits 1 when
-# the program crashed, showed a feedback dialog over the main menu, or showed yellow
-# cards that are not found pairs.
+# Needs Xvfb, xdotool and pulseaudio (tools/bootstrap.sh installs them); the sound
+# server is a private one with a null sink. Prints the counts at the end; exits 1 when
+# the program crashed or showed no window, showed a feedback dialog over the main menu,
+# showed yellow cards that are not found pairs, or never opened a sound stream.
 set -u
 program=$(readlink -f "$1"); seconds=${2:-600}; rate=${3:-20}; seed=${4:-1}
 set --
@@ -20,7 +20,7 @@ disp=:${DISPLAY_NUM:-77}
 Xvfb "$disp" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & sleep 1
 export DISPLAY=$disp
 mkdir -p "$work/sound"
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-level=info \
     -L "module-null-sink sink_name=null" \
     -L "module-native-protocol-unix socket=$work/sound/native auth-anonymous=1" >"$work/pulse.log" 2>&1 &
 for _ in $(seq 50); do [ -S "$work/sound/native" ] && break; sleep 0.1; done
@@ -28,7 +28,7 @@ export PULSE_SERVER=unix:$work/sound/native
 export QT_LOGGING_RULES="lexipond.debug=true"
 
 RANDOM=$seed
-starts=0 crashes=0 clicks=0 keys=0 over_menu=0 yellow=0 dialogs=0
+starts=0 nowindow=0 crashes=0 clicks=0 keys=0 over_menu=0 yellow=0 dialogs=0
 end=$((SECONDS + seconds))
 delay=$(awk "BEGIN{print 1/$rate}")
 while [ $SECONDS -lt $end ]; do
@@ -38,7 +38,7 @@ while [ $SECONDS -lt $end ]; do
     for _ in $(seq 100); do
         window=$(xdotool search --onlyvisible --name '^Lexipond$' 2>/dev/null | head -n 1); [ -n "$window" ] && break; sleep 0.1
     done
-    [ -n "$window" ] || { echo "run $starts: no window"; kill $pid; continue; }
+    [ -n "$window" ] || { echo "run $starts: no window"; nowindow=$((nowindow + 1)); kill $pid; continue; }
     eval "$(xdotool getwindowgeometry --shell "$window")"
     keys_list=(Escape Return space a q 1 2 3 Right Left)
     while kill -0 $pid 2>/dev/null && [ $SECONDS -lt $end ]; do
@@ -70,7 +70,8 @@ while [ $SECONDS -lt $end ]; do
     set -- $counts
     over_menu=$((over_menu + $1)); yellow=$((yellow + $2)); dialogs=$((dialogs + $3))
 done
+streams=$(grep -c 'Created input .* on null' "$work/pulse.log")
 echo "seed $seed, $seconds s at $rate a second: $clicks clicks, $keys keys, $starts starts," \
-     "$dialogs feedback dialogs, $crashes crashes, $over_menu dialogs over the menu," \
-     "$yellow yellow-card mismatches"
-[ $crashes -eq 0 ] && [ $over_menu -eq 0 ] && [ $yellow -eq 0 ]
+     "$streams sound streams, $dialogs feedback dialogs, $crashes crashes, $nowindow without" \
+     "a window, $over_menu dialogs over the menu, $yellow yellow-card mismatches"
+[ $crashes -eq 0 ] && [ $nowindow -eq 0 ] && [ $streams -gt 0 ] && [ $over_menu -eq 0 ] && [ $yellow -eq 0 ]
