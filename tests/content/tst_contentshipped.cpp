@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Guards the six content tables that ship inside the program: their text form, their
-// blocks and counts, the sentences fixed word for word, the relation between the
-// British and American versions and between the tables, and the words' resource names.
+// Guards the six content tables that ship inside the program: their blocks and counts,
+// the sentences fixed word for word, the relation between the British and American
+// versions and between the tables, and the words' resource names.
 
 #include "content/wordresourcename.h"
 #include "core/seam.h"
@@ -150,27 +150,6 @@ class TestContentShipped : public QObject {
     Q_OBJECT
 
 private slots:
-    void textForm_data()
-    {
-        QTest::addColumn<QString>("table");
-        for (const char* kind : {"WRDS", "INF", "PICANDWORDS"})
-            for (const char* variant : {"ENG_", "US_"})
-                QTest::addRow("%s%s", variant, kind) << QString(variant) + kind;
-    }
-    // ASCII, CR LF after every line, no "|", no empty or padded line, short lines and
-    // small tables.
-    void textForm()
-    {
-        QFETCH(QString, table);
-        const QByteArray bytes = seam().resource(QStringLiteral("DATA"), table);
-        QVERIFY(!bytes.isEmpty() && bytes.size() < 17000 && bytes.endsWith("\r\n"));
-        const QRegularExpression bad(R"([^\x20-\x7b\x7d\x7e\r\n]|\r(?!\n)|(?<!\r)\n)");
-        QCOMPARE(QString::fromLatin1(bytes).indexOf(bad), -1);
-        for (const QString& line : Lines(table))
-            QVERIFY2(!line.isEmpty() && line == line.trimmed() && line.size() <= 63,
-                     qPrintable(line));
-    }
-
     void categoryTables_data() { VariantRows(); }
     // The ten blocks: key, count and words in order; the American blocks hold the
     // exchanged words (and "Ping Pong"), sorted.

@@ -104,29 +104,6 @@ private slots:
         QVERIFY(!(quint8(cur[offset + 40 + 8 + 32 * 4 + 31 * 4]) & (0x80 >> 6)));
     }
 
-    // The icon holds 16, 32 and 48 px, each in 256 colours and in 32-bit, all readable.
-    void iconHoldsSixImages()
-    {
-        QByteArray ico = ResourceTable::read("ICON", "LEXIPOND");
-        QVERIFY(ico.size() > 6 + 6 * 16);
-        QCOMPARE(ico.left(6), QByteArray::fromHex("000001000600"));
-        QSet<QPair<int, int>> found; // size from the directory, bits from the image's own header
-        for (int entry = 6; entry < 6 + 6 * 16; entry += 16) {
-            const quint32 offset = le(ico, entry + 12);
-            QVERIFY(offset + 40 <= quint32(ico.size()));
-            found.insert({quint8(ico[entry]), int(le(ico, offset + 14, 2))});
-        }
-        QCOMPARE(found,
-                 (QSet<QPair<int, int>>{{16, 8}, {32, 8}, {48, 8}, {16, 32}, {32, 32}, {48, 32}}));
-        QBuffer buffer(&ico);
-        QImageReader reader(&buffer, "ico");
-        QCOMPARE(reader.imageCount(), 6);
-        for (int i = 0; i < 6; ++i)
-            QVERIFY2(reader.jumpToImage(i) &&
-                         QList<int>({16, 32, 48}).contains(reader.read().width()),
-                     qPrintable(reader.errorString()));
-    }
-
     void everyPictureIsCredited()
     {
         QCOMPARE(
