@@ -225,12 +225,7 @@ bool AlphabetWindow::keyPressed(QKeyEvent* event)
         pressed = m_helpButton;
     else if (key == Qt::Key_Escape)
         pressed = exitButton();
-    if (!pressed)
-        return LessonWindow::keyPressed(event);
-    // A key held down presses its button once.
-    if (!event->isAutoRepeat())
-        pressed->animateClick();
-    return true;
+    return keyPressButton(pressed, event);
 }
 
 bool AlphabetWindow::eventFilter(QObject* watched, QEvent* event)

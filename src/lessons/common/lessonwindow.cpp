@@ -73,6 +73,15 @@ bool LessonWindow::keyPressed(QKeyEvent* event)
     return true;
 }
 
+bool LessonWindow::keyPressButton(PictureButton* button, QKeyEvent* event)
+{
+    if (!button)
+        return LessonWindow::keyPressed(event);
+    if (!event->isAutoRepeat())
+        button->animateClick();
+    return true;
+}
+
 bool LessonWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == screen() && event->type() == QEvent::KeyPress &&

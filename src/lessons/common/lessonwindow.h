@@ -39,6 +39,9 @@ protected:
     // A key pressed on the lesson and not taken by its focused button; true when used.
     // Escape exits unless the lesson takes it.
     virtual bool keyPressed(QKeyEvent* event);
+    // A key that stands for `button` presses it (once while the key is held down); with no
+    // button the key goes to keyPressed() above.
+    bool keyPressButton(PictureButton* button, QKeyEvent* event);
 
     PictureButton* exitButton() const { return m_exitButton; }
     // The window shown when the lesson closes: the one given at construction unless

@@ -214,10 +214,7 @@ bool WordsQuizWindow::keyPressed(QKeyEvent* event)
         pressed = m_help;
     else
         return LessonWindow::keyPressed(event);
-    // A key held down presses its button once.
-    if (pressed && !event->isAutoRepeat())
-        pressed->animateClick();
-    return true;
+    return keyPressButton(pressed, event);
 }
 
 bool WordsQuizWindow::eventFilter(QObject* watched, QEvent* event)

@@ -199,12 +199,7 @@ bool WriteAlongWindow::keyPressed(QKeyEvent* event)
         return key == Qt::Key_Escape ? exitButton() : nullptr;
     };
     PictureButton* pressed = buttonOfKey();
-    if (!pressed)
-        return LessonWindow::keyPressed(event);
-    // A key held down presses its button once.
-    if (!event->isAutoRepeat())
-        pressed->animateClick();
-    return true;
+    return keyPressButton(pressed, event);
 }
 
 bool WriteAlongWindow::eventFilter(QObject* watched, QEvent* event)
