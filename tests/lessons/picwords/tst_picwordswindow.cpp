@@ -118,11 +118,12 @@ private slots:
         QTimer returner;
         int answered = 0;
         connect(&returner, &QTimer::timeout, this, [&] {
-            if (QWidget* dialog = QApplication::activeModalWidget();
-                dialog && dialog->isVisible()) {
+            // Keys reach a dialog only once it has the focus, as on a real desktop.
+            QWidget* dialog = QApplication::activeModalWidget();
+            QWidget* focus = QApplication::focusWidget();
+            if (dialog && dialog->isVisible() && focus && dialog->isAncestorOf(focus)) {
                 ++answered;
-                QWidget* focus = QApplication::focusWidget();
-                QTest::keyClick(focus ? focus : dialog, Qt::Key_Return);
+                QTest::keyClick(focus, Qt::Key_Return);
             }
         });
         returner.start(10);
