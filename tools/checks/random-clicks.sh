@@ -14,17 +14,8 @@ set -u
 program=$(readlink -f "$1"); seconds=${2:-600}; rate=${3:-20}; seed=${4:-1}
 set --
 work=${KEEP_DIR:-$(mktemp -d)}; trap 'kill $(jobs -p) 2>/dev/null; [ -n "${KEEP_DIR:-}" ] || rm -rf "$work"' EXIT
-export HOME=$work/home XDG_RUNTIME_DIR=$work/run; mkdir -p "$HOME" "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
-
-disp=:${DISPLAY_NUM:-77}
-Xvfb "$disp" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & sleep 1
-export DISPLAY=$disp
-mkdir -p "$work/sound"
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-level=info \
-    -L "module-null-sink sink_name=null" \
-    -L "module-native-protocol-unix socket=$work/sound/native auth-anonymous=1" >"$work/pulse.log" 2>&1 &
-for _ in $(seq 50); do [ -S "$work/sound/native" ] && break; sleep 0.1; done
-export PULSE_SERVER=unix:$work/sound/native
+. "$(dirname "$0")/../lib/private-desktop.sh"
+private_desktop "$work" ":${DISPLAY_NUM:-77}" "$work/pulse.log"
 export QT_LOGGING_RULES="lexipond.debug=true"
 
 RANDOM=$seed

@@ -17,8 +17,9 @@ set -u
 program=$(readlink -f "$1"); out=$2; help=${3:-}; language=${4:-}
 mkdir -p "$out"
 work=$(mktemp -d); trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
-mkdir -p "$XDG_CONFIG_HOME/Corvane Software Dev." "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
+. "$(dirname "$0")/../lib/private-desktop.sh"
+private_desktop "$work" ":${DISPLAY_NUM:-96}"
+mkdir -p "$XDG_CONFIG_HOME/Corvane Software Dev."
 if [ -n "$help$language" ]; then
     {
         echo "[frmPROGMENUMAINDETAILS]"
@@ -26,19 +27,8 @@ if [ -n "$help$language" ]; then
         [ -n "$help" ] && echo "HELP=$help"
     } > "$XDG_CONFIG_HOME/Corvane Software Dev./Lexipond.conf"
 fi
-disp=:${DISPLAY_NUM:-96}
-Xvfb "$disp" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-for _ in $(seq 50); do xdpyinfo -display "$disp" >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY=$disp
-if command -v pulseaudio >/dev/null; then
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
-        -L "module-null-sink sink_name=null" \
-        -L "module-native-protocol-unix socket=$work/native auth-anonymous=1" >/dev/null 2>&1 &
-    for _ in $(seq 50); do [ -S "$work/native" ] && break; sleep 0.1; done
-    export PULSE_SERVER=unix:$work/native
-fi
 "$program" >"$work/program.log" 2>&1 &
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Lexipond$' | head -n 1)
+window=$(main_window)
 [ -n "$window" ] || { echo "no window"; cat "$work/program.log"; exit 1; }
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"

@@ -11,23 +11,12 @@
 set -eu
 program=$(readlink -f "$1"); seconds=${2:-60}
 work=$(mktemp -d); trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
-disp=:${DISPLAY_NUM:-74}
-Xvfb "$disp" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-for _ in $(seq 50); do xdpyinfo -display "$disp" >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY=$disp
-if command -v pulseaudio >/dev/null; then
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
-        -L "module-null-sink sink_name=null" \
-        -L "module-native-protocol-unix socket=$work/native auth-anonymous=1" >/dev/null 2>&1 &
-    for _ in $(seq 50); do [ -S "$work/native" ] && break; sleep 0.1; done
-    export PULSE_SERVER=unix:$work/native
-fi
+. "$(dirname "$0")/../../../tools/lib/private-desktop.sh"
+private_desktop "$work" ":${DISPLAY_NUM:-74}"
 export QT_LOGGING_RULES="lexipond.debug=true"
 "$program" >"$work/program.log" 2>&1 &
 pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Lexipond$' | head -n 1)
+window=$(main_window)
 [ -n "$window" ] || { echo "no window"; cat "$work/program.log"; exit 1; }
 sleep 2
 eval "$(xdotool getwindowgeometry --shell "$window")"
