@@ -13,7 +13,6 @@
 
 #include <QDialog>
 #include <QFontMetrics>
-#include <QFrame>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -45,16 +44,6 @@ QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const 
 {
     return ScreenLabel(parent, name, text, geometry,
                        {.pointSize = qreal(pointSize), .bold = bold, .colour = kInk});
-}
-
-QFrame* decoration(QWidget* parent, const char* name, const QRect& geometry, const QString& style)
-{
-    auto* shape = new QFrame(parent);
-    shape->setObjectName(QLatin1String(name));
-    shape->setGeometry(geometry);
-    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-    shape->setStyleSheet(style);
-    return shape;
 }
 
 // Makes a picture or a label a link: a left click on it (press and release over it)
@@ -164,9 +153,9 @@ QWidget* AboutBox::createScreen()
     screen->setFixedSize(MainWindow::kClientWidth, MainWindow::kClientHeight);
 
     // A cream panel over the pond carries the small print.
-    decoration(screen, "shpTOPBORDER", QRect(30, 100, 610, 362),
-               QStringLiteral("QFrame { background: #FFF6E2; border: 3px solid #2F6FA8; "
-                              "border-radius: 16px; }"));
+    ScreenDecoration(screen, "shpTOPBORDER", QRect(30, 100, 610, 362),
+                     QStringLiteral("QFrame { background: #FFF6E2; border: 3px solid #2F6FA8; "
+                                    "border-radius: 16px; }"));
 
     auto* mark = new QLabel(screen);
     mark->setObjectName(QStringLiteral("imgImage2"));
@@ -182,8 +171,8 @@ QWidget* AboutBox::createScreen()
               QStringLiteral("Copyright \u00A9 2026 ") + QLatin1String(version::kCompany),
               QRect(150, 168, 468, 24), 11);
 
-    decoration(screen, "lneLine1", QRect(52, 200, 566, 2),
-               QStringLiteral("QFrame { background: #9CC3E4; border: none; }"));
+    ScreenDecoration(screen, "lneLine1", QRect(52, 200, 566, 2),
+                     QStringLiteral("QFrame { background: #9CC3E4; border: none; }"));
 
     // The sources of the pictures, sounds and fonts, one to a line; the thanks
     // below speak of them.
@@ -205,8 +194,8 @@ QWidget* AboutBox::createScreen()
     m_lblTHANKYOU = textLabel(screen, "lblTHANKYOU", QString(), QRect(52, 340, 566, 40), 10);
     m_lblTHANKYOU->setWordWrap(true);
 
-    decoration(screen, "lneLine2", QRect(52, 384, 566, 2),
-               QStringLiteral("QFrame { background: #9CC3E4; border: none; }"));
+    ScreenDecoration(screen, "lneLine2", QRect(52, 384, 566, 2),
+                     QStringLiteral("QFrame { background: #9CC3E4; border: none; }"));
 
     m_imgImage1 = new QLabel(screen);
     m_imgImage1->setObjectName(QStringLiteral("imgImage1"));

@@ -9,7 +9,6 @@
 #include "ui/picturebutton.h"
 #include "ui/screenlabel.h"
 
-#include <QFrame>
 #include <QKeyEvent>
 #include <QPixmap>
 
@@ -29,16 +28,6 @@ constexpr int kTitleGap = 4;
 // The wide buttons stand on the sandy bank.
 constexpr int kBankButtonsTop = 492;
 
-QFrame* decoration(QWidget* parent, const char* name, const QRect& geometry, const QString& style)
-{
-    auto* shape = new QFrame(parent);
-    shape->setObjectName(QLatin1String(name));
-    shape->setGeometry(geometry);
-    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-    shape->setStyleSheet(style);
-    return shape;
-}
-
 } // namespace
 
 MainMenu::MainMenu() : Window(QLatin1String(kName), Kind::Child) {}
@@ -52,10 +41,11 @@ QWidget* MainMenu::createScreen()
     // the bank.
     const QString ring = QStringLiteral(
         "QFrame { border: 2px solid rgba(255, 255, 255, 70); border-radius: 18px; }");
-    decoration(screen, "shpShape2", QRect(32, 104, 606, 154), ring);
-    decoration(screen, "shpShape3", QRect(137, 264, 396, 154), ring);
-    decoration(screen, "lneLine1", QRect(110, 476, 450, 2),
-               QStringLiteral("QFrame { background: rgba(176, 138, 82, 90); border: none; }"));
+    ScreenDecoration(screen, "shpShape2", QRect(32, 104, 606, 154), ring);
+    ScreenDecoration(screen, "shpShape3", QRect(137, 264, 396, 154), ring);
+    ScreenDecoration(
+        screen, "lneLine1", QRect(110, 476, 450, 2),
+        QStringLiteral("QFrame { background: rgba(176, 138, 82, 90); border: none; }"));
 
     // Where each lesson button stands (top left), in catalogue order: a row of three
     // on the pond, then a row of two.

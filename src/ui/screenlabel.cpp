@@ -44,4 +44,15 @@ void LabelColourSet(QLabel& label, const QColor& colour)
     label.setPalette(palette);
 }
 
+QFrame* ScreenDecoration(QWidget* parent, const QString& name, const QRect& geometry,
+                         const QString& style)
+{
+    auto* shape = new QFrame(parent);
+    shape->setObjectName(name);
+    shape->setGeometry(geometry);
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shape->setStyleSheet(style);
+    return shape;
+}
+
 } // namespace lxp

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFrame>
 #include <QLabel>
 #include <QRect>
 #include <QString>
@@ -28,6 +29,11 @@ void ScreenFontsPrepare();
 // A text label named `name` (its objectName) on `parent` at `geometry`.
 QLabel* ScreenLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                     const LabelLook& look);
+
+// A drawn shape named `name` on `parent` at `geometry` (a panel, a frame, a border), as
+// the style sheet `style` draws it. The mouse passes through it to what lies beneath.
+QFrame* ScreenDecoration(QWidget* parent, const QString& name, const QRect& geometry,
+                         const QString& style);
 
 // The label's text colour, and changing it (hover highlights, flashing headlines).
 QColor LabelColour(const QLabel& label);

@@ -8,7 +8,6 @@
 #include "ui/picturebutton.h"
 #include "ui/screenlabel.h"
 
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
@@ -16,8 +15,6 @@
 namespace lxp {
 
 namespace {
-
-const QString kLetterFaces = QStringLiteral("screens/letters");
 
 // The word in the ribbon: its first letter large and yellow, the rest white, both on
 // one baseline over black shadows.
@@ -29,12 +26,7 @@ const QColor kRestColour(250, 250, 255);
 constexpr int kShadowBaseline = 44;
 constexpr int kScreenWidth = 670;
 
-// Two rows of thirteen letter buttons under the ribbon.
-constexpr int kLetterSize = 44;
-constexpr int kLetterGap = 4;
-constexpr int kLettersPerRow = 13;
-constexpr int kLettersLeft =
-    (kScreenWidth - kLettersPerRow * kLetterSize - (kLettersPerRow - 1) * kLetterGap) / 2;
+// The letter keyboard's first row.
 constexpr int kLettersTop = 73;
 
 // The photograph, the sentences beside it and the counter under it.
@@ -53,40 +45,21 @@ constexpr int kExitLeft = 460;
 
 const QColor kPond(0x44, 0x87, 0xC6);
 
-QFrame* decoration(QWidget* parent, const char* name, const QRect& geometry, const QString& style)
-{
-    auto* shape = new QFrame(parent);
-    shape->setObjectName(QLatin1String(name));
-    shape->setGeometry(geometry);
-    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-    shape->setStyleSheet(style);
-    return shape;
-}
-
-QString letterOf(int i)
-{
-    return QString(QChar(u'A' + i));
-}
-
 } // namespace
 
 AlphabetWindow::AlphabetWindow() : LessonWindow(QLatin1String(kName)), m_book(*this) {}
 
 void AlphabetWindow::buildScreen(QWidget* screen)
 {
-    decoration(screen, "shpShape3_6",
-               QRect(kLettersLeft - 8, kLettersTop - 5, kScreenWidth - 2 * (kLettersLeft - 8),
-                     2 * kLetterSize + kLetterGap + 10),
-               QStringLiteral("QFrame { background: rgba(68, 135, 198, 28); border: 2px solid "
-                              "rgba(68, 135, 198, 90); border-radius: 14px; }"));
-    decoration(screen, "shpShape1", kPicture.adjusted(-4, -4, 4, 4),
-               QStringLiteral("QFrame { background: white; border: 4px solid %1; "
-                              "border-radius: 6px; }")
-                   .arg(kPond.name()));
-    decoration(screen, "shpShape2_6", kSentencePanel,
-               QStringLiteral("QFrame { background: rgba(255, 255, 255, 200); border: 2px solid "
-                              "%1; border-radius: 12px; }")
-                   .arg(kPond.name()));
+    ScreenDecoration(screen, "shpShape1", kPicture.adjusted(-4, -4, 4, 4),
+                     QStringLiteral("QFrame { background: white; border: 4px solid %1; "
+                                    "border-radius: 6px; }")
+                         .arg(kPond.name()));
+    ScreenDecoration(
+        screen, "shpShape2_6", kSentencePanel,
+        QStringLiteral("QFrame { background: rgba(255, 255, 255, 200); border: 2px solid "
+                       "%1; border-radius: 12px; }")
+            .arg(kPond.name()));
 
     // The word: a letter and the rest, each over its shadow. titlePlace() sizes them.
     const QRect start(0, 0, 10, 10);
@@ -99,19 +72,10 @@ void AlphabetWindow::buildScreen(QWidget* screen)
     m_titles[1]->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_rests[1]->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+    const auto letters = letterKeysMake(screen, "shpShape3_6", kLettersTop);
     for (int i = 0; i < kLetters; ++i) {
-        auto* button = new PictureButton(screen);
-        const QString tag = letterOf(i);
-        button->setObjectName(QStringLiteral("btnpLETTERS_%1").arg(i));
-        button->setAccessibleName(tag);
-        const QString face = QStringLiteral("btnpLETTERS_%1_").arg(tag);
-        button->setProperty("PictureHLight", PictureFromResource(kLetterFaces, face + "HL"));
-        button->setProperty("PictureNormal", PictureFromResource(kLetterFaces, face + "NORMAL"));
-        button->setProperty("PicturePressed", PictureFromResource(kLetterFaces, face + "PRESSED"));
-        button->setProperty("PictureDisabled",
-                            PictureFromResource(kLetterFaces, face + "DISABLED"));
-        button->move(kLettersLeft + (i % kLettersPerRow) * (kLetterSize + kLetterGap),
-                     kLettersTop + (i / kLettersPerRow) * (kLetterSize + kLetterGap));
+        PictureButton* button = letters[size_t(i)];
+        const QString tag = button->accessibleName();
         learnerStep(button, [this, tag] { m_book.LetterClick(tag); });
         m_letterButtons[size_t(i)] = button;
     }
@@ -157,7 +121,7 @@ void AlphabetWindow::buildScreen(QWidget* screen)
     m_openingTimer->setSingleShot(true);
     m_openingTimer->setInterval(0);
     connect(m_openingTimer, &QTimer::timeout, this, [this] {
-        m_book.LetterClick(letterOf(0));
+        m_book.LetterClick(QStringLiteral("A"));
         stepLog();
     });
 }

@@ -34,6 +34,37 @@ LessonWindow::LessonWindow(const QString& name, const QString& returnTo)
 {
 }
 
+std::array<PictureButton*, LessonWindow::kLetterKeys>
+LessonWindow::letterKeysMake(QWidget* screen, const char* panelName, int top)
+{
+    constexpr int kSize = 44;
+    constexpr int kGap = 4;
+    constexpr int kPerRow = 13;
+    const int left = (screen->width() - kPerRow * kSize - (kPerRow - 1) * kGap) / 2;
+    ScreenDecoration(
+        screen, QLatin1String(panelName),
+        QRect(left - 8, top - 5, screen->width() - 2 * (left - 8), 2 * kSize + kGap + 10),
+        QStringLiteral("QFrame { background: rgba(68, 135, 198, 28); border: 2px "
+                       "solid rgba(68, 135, 198, 90); border-radius: 14px; }"));
+    const QString faces = QStringLiteral("screens/letters");
+    std::array<PictureButton*, kLetterKeys> buttons{};
+    for (int i = 0; i < kLetterKeys; ++i) {
+        auto* button = new PictureButton(screen);
+        const QString letter(QChar(u'A' + i));
+        button->setObjectName(QStringLiteral("btnpLETTERS_%1").arg(i));
+        button->setAccessibleName(letter);
+        button->setProperty("Tag", letter);
+        const QString face = QStringLiteral("btnpLETTERS_%1_").arg(letter);
+        button->setProperty("PictureHLight", PictureFromResource(faces, face + "HL"));
+        button->setProperty("PictureNormal", PictureFromResource(faces, face + "NORMAL"));
+        button->setProperty("PicturePressed", PictureFromResource(faces, face + "PRESSED"));
+        button->setProperty("PictureDisabled", PictureFromResource(faces, face + "DISABLED"));
+        button->move(left + (i % kPerRow) * (kSize + kGap), top + (i / kPerRow) * (kSize + kGap));
+        buttons[size_t(i)] = button;
+    }
+    return buttons;
+}
+
 QWidget* LessonWindow::createScreen()
 {
     auto* screen = new QWidget;

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPointer>
 
+#include <array>
 #include <optional>
 
 class QKeyEvent;
@@ -18,6 +19,7 @@ namespace lxp {
 //   - the "WINDOW" background and an exit button (btnpEXIT, screen text 23) that the
 //     lesson places;
 //   - a title with its shadow (titleMake);
+//   - the letter keyboard of the alphabet and write-along lessons (letterKeysMake);
 //   - exit, Escape and every close request close the lesson and bring back the window
 //     it was opened from (the main menu unless said otherwise), and close any feedback
 //     dialog of the lesson;
@@ -53,6 +55,13 @@ protected:
     void titleMake(QWidget* screen, const char* shadowName, const char* titleName,
                    const QString& text, const QRect& geometry, const LabelLook& look,
                    const QColor& colour);
+
+    // The letter keyboard: two rows of thirteen buttons A to Z with their faces
+    // (btnpLETTERS_0 to _25, each named by its letter, its letter also in the property
+    // "Tag"), centred on a pale panel named `panelName`, the first row's top at `top`.
+    static constexpr int kLetterKeys = 26;
+    std::array<PictureButton*, kLetterKeys> letterKeysMake(QWidget* screen, const char* panelName,
+                                                           int top);
 
     // Sounds for a handler.
     [[nodiscard]] bool effectSound(const QString& name);

@@ -7,7 +7,6 @@
 #include "ui/picturebutton.h"
 #include "ui/screenlabel.h"
 
-#include <QFrame>
 #include <QLabel>
 
 namespace lxp {
@@ -26,17 +25,6 @@ constexpr int kTilesLeft = (670 - kColumns * kTileWidth - (kColumns - 1) * kTile
 constexpr int kTileTops[] = {136, 284};
 constexpr int kShadowOffset = 4;
 constexpr int kExitTop = 478;
-
-QFrame* decoration(QWidget* parent, const QString& name, const QRect& geometry,
-                   const QString& style)
-{
-    auto* shape = new QFrame(parent);
-    shape->setObjectName(name);
-    shape->setGeometry(geometry);
-    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-    shape->setStyleSheet(style);
-    return shape;
-}
 
 } // namespace
 
@@ -61,9 +49,9 @@ void WordsMenuWindow::buildScreen(QWidget* screen)
     for (int i = 0; i < int(kWordsCategories.size()); ++i) {
         const QRect place(kTilesLeft + (i % kColumns) * (kTileWidth + kTileGap),
                           kTileTops[i / kColumns], kTileWidth, kTileHeight);
-        decoration(screen, QStringLiteral("shpShape3_%1").arg(i),
-                   place.translated(kShadowOffset, kShadowOffset), shadow);
-        decoration(screen, QStringLiteral("shpShape2_%1").arg(i), place, tile);
+        ScreenDecoration(screen, QStringLiteral("shpShape3_%1").arg(i),
+                         place.translated(kShadowOffset, kShadowOffset), shadow);
+        ScreenDecoration(screen, QStringLiteral("shpShape2_%1").arg(i), place, tile);
 
         // The faces are the screen's own pictures, set once with the button.
         const QString name = QLatin1String(kWordsCategories[size_t(i)].name);
@@ -81,8 +69,9 @@ void WordsMenuWindow::buildScreen(QWidget* screen)
         m_categories[size_t(i)] = button;
     }
 
-    decoration(screen, QStringLiteral("lneLine1"), {70, 438, 530, 2},
-               QStringLiteral("QFrame { background: rgba(68, 135, 198, 110); border: none; }"));
+    ScreenDecoration(
+        screen, QStringLiteral("lneLine1"), {70, 438, 530, 2},
+        QStringLiteral("QFrame { background: rgba(68, 135, 198, 110); border: none; }"));
     exitButton()->move((670 - PictureButton::kDesignWidth) / 2, kExitTop);
 }
 

@@ -10,7 +10,6 @@
 #include "ui/picturebutton.h"
 #include "ui/screenlabel.h"
 
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -31,16 +30,6 @@ constexpr int kFrameWidth = 6;
 constexpr int kChoicesTop = 386;
 constexpr int kChoiceGap = 6;
 constexpr int kButtonsTop = 474;
-
-QFrame* decoration(QWidget* parent, const char* name, const QRect& geometry, const QString& style)
-{
-    auto* shape = new QFrame(parent);
-    shape->setObjectName(QLatin1String(name));
-    shape->setGeometry(geometry);
-    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-    shape->setStyleSheet(style);
-    return shape;
-}
 
 // A wide button face made `width` pixels wide by taking out a strip from its middle,
 // so that the rounded ends stay as drawn.
@@ -72,10 +61,10 @@ void WordsQuizWindow::buildScreen(QWidget* screen)
     m_instruction = ScreenLabel(screen, "lblWORDSCLICK", QString(), {20, 62, 630, 36},
                                 {.pointSize = 14.25, .colour = kInk, .alignment = Qt::AlignCenter});
 
-    decoration(screen, "shpShape1",
-               kPicturePlace.adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth),
-               QStringLiteral("QFrame { background: #FFFFFF; border: 3px solid #4487C6;"
-                              " border-radius: 10px; }"));
+    ScreenDecoration(screen, "shpShape1",
+                     kPicturePlace.adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth),
+                     QStringLiteral("QFrame { background: #FFFFFF; border: 3px solid #4487C6;"
+                                    " border-radius: 10px; }"));
     m_picture = new QLabel(screen);
     m_picture->setObjectName(QStringLiteral("picMAINWINDOW"));
     m_picture->setGeometry(kPicturePlace);
@@ -91,9 +80,9 @@ void WordsQuizWindow::buildScreen(QWidget* screen)
     connect(m_help, &PictureButton::Click, this, [this] { static_cast<void>(m_quiz.WordSay()); });
 
     // The gauge in a frame of its own to the right of the photograph.
-    decoration(screen, "shpShape3", kScalePlace.adjusted(-5, -5, 5, 5),
-               QStringLiteral("QFrame { background: #FFFFFF; border: 3px solid #4487C6;"
-                              " border-radius: 8px; }"));
+    ScreenDecoration(screen, "shpShape3", kScalePlace.adjusted(-5, -5, 5, 5),
+                     QStringLiteral("QFrame { background: #FFFFFF; border: 3px solid #4487C6;"
+                                    " border-radius: 8px; }"));
     m_scale = new QWidget(screen);
     m_scale->setObjectName(QStringLiteral("picSCALE"));
     m_scale->setGeometry(kScalePlace);
@@ -114,7 +103,7 @@ void WordsQuizWindow::buildScreen(QWidget* screen)
     const int rowWidth =
         WordsQuiz::kChoices * kChoiceWidth + (WordsQuiz::kChoices - 1) * kChoiceGap;
     const int rowLeft = (670 - rowWidth) / 2;
-    decoration(
+    ScreenDecoration(
         screen, "shpShape2", {rowLeft - 8, kChoicesTop - 9, rowWidth + 16, 57},
         QStringLiteral("QFrame { background: #FFF6E2; border: 2px solid rgba(68, 135, 198, 110);"
                        " border-radius: 14px; }"));

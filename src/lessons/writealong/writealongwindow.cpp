@@ -8,7 +8,6 @@
 #include "ui/picturebutton.h"
 #include "ui/screenlabel.h"
 
-#include <QFrame>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -16,15 +15,9 @@ namespace lxp {
 
 namespace {
 
-const QString kLetterFaces = QStringLiteral("screens/letters");
 constexpr int kScreenWidth = 670;
 
-// Two rows of thirteen letter buttons under the instruction.
-constexpr int kLetterSize = 44;
-constexpr int kLetterGap = 4;
-constexpr int kLettersPerRow = 13;
-constexpr int kLettersLeft =
-    (kScreenWidth - kLettersPerRow * kLetterSize - (kLettersPerRow - 1) * kLetterGap) / 2;
+// The letter keyboard's first row.
 constexpr int kLettersTop = 98;
 
 // The two frames side by side, the animations at their own size inside (200 pixels
@@ -41,30 +34,17 @@ constexpr int kExitTop = 490;
 
 const QColor kPond(0x44, 0x87, 0xC6);
 
-QFrame* decoration(QWidget* parent, const char* name, const QRect& geometry, const QString& style)
-{
-    auto* shape = new QFrame(parent);
-    shape->setObjectName(QLatin1String(name));
-    shape->setGeometry(geometry);
-    shape->setStyleSheet(style);
-    return shape;
-}
-
-QString letterOf(int i)
-{
-    return QString(QChar(u'A' + i));
-}
-
 // A frame with its animation view inside.
 AnimationView* animationFrame(QWidget* screen, const char* frameName, const char* viewName,
                               int left)
 {
-    QFrame* frame = decoration(screen, frameName, QRect(left, kFramesTop, kFrameSize, kFrameSize),
-                               QStringLiteral("QFrame#%1 { background: white; border: %2px solid "
-                                              "%3; border-radius: 6px; }")
-                                   .arg(QLatin1String(frameName))
-                                   .arg(kFrameBorder)
-                                   .arg(kPond.name()));
+    QFrame* frame =
+        ScreenDecoration(screen, frameName, QRect(left, kFramesTop, kFrameSize, kFrameSize),
+                         QStringLiteral("QFrame#%1 { background: white; border: %2px solid "
+                                        "%3; border-radius: 6px; }")
+                             .arg(QLatin1String(frameName))
+                             .arg(kFrameBorder)
+                             .arg(kPond.name()));
     auto* view = new AnimationView(frame);
     view->setObjectName(QLatin1String(viewName));
     view->setGeometry(kFrameBorder, kFrameBorder, kViewSize, kViewSize);
@@ -84,26 +64,10 @@ void WriteAlongWindow::buildScreen(QWidget* screen)
         ScreenLabel(screen, "lblThisIsHowTheyAre", QString(), {20, 62, kScreenWidth - 40, 32},
                     {.pointSize = 14.25, .colour = kInk, .alignment = Qt::AlignCenter});
 
-    decoration(screen, "shpLETTERS",
-               QRect(kLettersLeft - 8, kLettersTop - 5, kScreenWidth - 2 * (kLettersLeft - 8),
-                     2 * kLetterSize + kLetterGap + 10),
-               QStringLiteral("QFrame { background: rgba(68, 135, 198, 28); border: 2px solid "
-                              "rgba(68, 135, 198, 90); border-radius: 14px; }"))
-        ->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const auto letters = letterKeysMake(screen, "shpLETTERS", kLettersTop);
     for (int i = 0; i < kLetters; ++i) {
-        auto* button = new PictureButton(screen);
-        const QString tag = letterOf(i);
-        button->setObjectName(QStringLiteral("btnpLETTERS_%1").arg(i));
-        button->setAccessibleName(tag);
-        button->setProperty("Tag", tag);
-        const QString face = QStringLiteral("btnpLETTERS_%1_").arg(tag);
-        button->setProperty("PictureHLight", PictureFromResource(kLetterFaces, face + "HL"));
-        button->setProperty("PictureNormal", PictureFromResource(kLetterFaces, face + "NORMAL"));
-        button->setProperty("PicturePressed", PictureFromResource(kLetterFaces, face + "PRESSED"));
-        button->setProperty("PictureDisabled",
-                            PictureFromResource(kLetterFaces, face + "DISABLED"));
-        button->move(kLettersLeft + (i % kLettersPerRow) * (kLetterSize + kLetterGap),
-                     kLettersTop + (i / kLettersPerRow) * (kLetterSize + kLetterGap));
+        PictureButton* button = letters[size_t(i)];
+        const QString tag = button->accessibleName();
         connect(button, &PictureButton::Click, this, [this, tag] { LetterChoose(tag); });
         m_letterButtons[size_t(i)] = button;
     }
@@ -131,7 +95,7 @@ void WriteAlongWindow::buildScreen(QWidget* screen)
     m_openingTimer->setObjectName(QStringLiteral("tmrOPENING"));
     m_openingTimer->setSingleShot(true);
     m_openingTimer->setInterval(0);
-    connect(m_openingTimer, &QTimer::timeout, this, [this] { LetterChoose(letterOf(0)); });
+    connect(m_openingTimer, &QTimer::timeout, this, [this] { LetterChoose(QStringLiteral("A")); });
 }
 
 void WriteAlongWindow::loadLesson()
@@ -144,7 +108,7 @@ void WriteAlongWindow::loadLesson()
 
     // The folder is looked for at every opening: beside the program, else installed.
     m_folder = AnimationsFolder();
-    m_letter = letterOf(0);
+    m_letter = QStringLiteral("A");
     m_capitalView->play(animationPath(m_letter + QStringLiteral(" ucase chr.gif")));
     m_smallView->play(animationPath(m_letter.toLower() + QStringLiteral(" lcase chr.gif")));
     m_openingDue = true;
