@@ -240,19 +240,23 @@ private slots:
         QVERIFY(m_button.isNull());
     }
 
-    // In a new run making buttons does not make the tip window, nor does setting ToolTip
-    // open it; the first hover does, and the tip shows after the delay. Leaving closes it
-    // through the watcher, even before any mouse-down. Back over the button it opens
-    // again; a mouse-down closes it and staying over the button does not bring it back.
+    // In a new run making buttons does not make the tip window, nor does hovering without
+    // ToolTip or setting one open it; the next hover does, and the tip shows after the
+    // delay. Leaving closes it through the watcher, even before any mouse-down; back over
+    // the button it opens again; a mouse-down closes it while the pointer stays. A new
+    // ToolTip updates the button's own tip that is up (a change of screen language), never
+    // another button's; an empty one closes it.
     void tooltipFollowsHover()
     {
         m_host.reset();
         windows().clear();
         tooltipWindowDefine();
         init();
+        PictureButton other(m_host.get()); // (a new button closes any tip, so it comes first)
         QVERIFY(!windows().find(QLatin1String(TooltipWindow::kName)));
-        m_button->setTipText(QStringLiteral("Start the game"));
         TooltipWindow* tip = TooltipWindow::instance();
+        run("m 10,10; m 20,10; m 200,100");
+        m_button->setTipText(QStringLiteral("Start the game"));
         QVERIFY(tip && !tip->isOpen());
 
         run("m 10,10");
@@ -262,28 +266,17 @@ private slots:
         run("m 200,100");
         QTRY_VERIFY(!tip->isOpen());
         run("m 12,12");
-        QVERIFY(tip->isOpen());
+        QVERIFY(tip->isOpen() && tip->text() == "Start the game");
         run("p L 12,12");
         QVERIFY(!tip->isOpen());
         run("r L 12,12; m 13,12");
         QTest::qWait(100);
         QVERIFY(!tip->isOpen());
-    }
 
-    // No ToolTip, no tip. A new ToolTip updates the button's own tip that is up (a change
-    // of screen language), never another button's; an empty one closes it.
-    void tooltipTextChanges()
-    {
-        TooltipWindow* tip = TooltipWindow::instance();
-        PictureButton other(m_host.get()); // (a new button closes any tip, so it comes first)
-        run("m 10,10; m 20,10");
-        QVERIFY(!tip->isOpen());
-        m_button->setTipText(QStringLiteral("Exit"));
         run("m 200,100; m 10,10");
-        QCOMPARE(tip->text(), "Exit");
         m_button->setTipText(QStringLiteral("끝내기"));
         other.setTipText(QStringLiteral("Other"));
-        QCOMPARE(tip->owner(), m_button.data());
+        QVERIFY(tip->isOpen() && tip->owner() == m_button.data());
         QCOMPARE(tip->text(), QStringLiteral("끝내기"));
         m_button->setTipText(QString());
         QVERIFY(!tip->isOpen());
