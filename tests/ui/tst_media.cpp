@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -98,6 +99,7 @@ private slots:
         }
         QLabel box;
         WordPictureLoad(box, "Apple");
+        QCOMPARE(box.pixmap().size(), QSize(30, 20));
         const qint64 before = box.pixmap().cacheKey();
         WordPictureLoad(box, name);
         QCOMPARE(box.pixmap().cacheKey(), before);

@@ -127,14 +127,14 @@ private slots:
     // Against the paper's ruled lines (top, middle, base, descender): a t as tall as an l
     // reads as "+", so t starts between the top and the middle line, clear of both; the
     // hooks of g and j rest on the descender line, not across it.
-    void ruledLinesKept_data()
+    void lettersKeepToTheRuledLines_data()
     {
         QTest::addColumn<QChar>("letter");
         QTest::newRow("t") << QChar('t');
         QTest::newRow("g") << QChar('g');
         QTest::newRow("j") << QChar('j');
     }
-    void ruledLinesKept()
+    void lettersKeepToTheRuledLines()
     {
         QFETCH(QChar, letter);
         const auto frames = framesOf(filesOf(letter)[0]);
