@@ -61,21 +61,22 @@ private slots:
         QCOMPARE(played(), sounds);
     }
 
-    // The headline starts white and turns blue and white every second; white again at
-    // the next opening.
-    void headlineFlashesWhiteAndBlue()
+    // The ten-in-a-row headline flashes, back and forth, and starts afresh at each opening.
+    void headlineFlashes()
     {
-        const auto headlineColour = [] {
+        const auto colour = [] {
             return element<QLabel>("frmMSGCRT10", "lblCORRECT")
                 ->palette()
                 .color(QPalette::WindowText);
         };
         windows().get("frmMSGCRT10")->open();
-        for (const QColor colour : {Qt::white, Qt::blue, Qt::white, Qt::blue})
-            QTRY_COMPARE_WITH_TIMEOUT(headlineColour(), colour, 1500);
+        const QColor first = colour();
+        QTRY_VERIFY_WITH_TIMEOUT(colour() != first, 1500);
+        QTRY_COMPARE_WITH_TIMEOUT(colour(), first, 1500);
+        QTRY_VERIFY_WITH_TIMEOUT(colour() != first, 1500);
         windows().get("frmMSGCRT10")->close();
         windows().get("frmMSGCRT10")->open();
-        QCOMPARE(headlineColour(), QColor(Qt::white));
+        QCOMPARE(colour(), first);
     }
 
     // The answer is true when the dialog opens; closed without its buttons it stays true.
@@ -102,9 +103,9 @@ private slots:
         QCOMPARE(shared().playAgain, answer);
     }
 
-    // After the pairs game showed two side pictures, the next opening shows the centre
-    // picture again, centred, with the sides hidden and empty.
-    void wrongDialogShowsTheCentrePictureAgainAfterThePairsGame()
+    // After the pairs game's two side pictures, the next opening shows the centre picture
+    // again, centred, the sides hidden and empty.
+    void centrePictureBackAfterThePairsGame()
     {
         auto* dialog = windows().get<WrongAnswerDialog>();
         const auto picture = [&](const char* name) { return element<QLabel>("frmMSGWRONG", name); };
@@ -124,8 +125,6 @@ private slots:
         for (const char* name : {"imgPICTUREA", "imgPICTUREB"})
             QVERIFY(!picture(name)->isVisibleTo(dialog->screen()) &&
                     picture(name)->pixmap().isNull());
-        QCOMPARE(element<QLabel>("frmMSGWRONG", "lblWordWasfrmMSGWRONG")->text(),
-                 QString(" Word was"));
         QCOMPARE(picture("imgPICTURE")->geometry().center().x(), dialog->screen()->width() / 2);
     }
 };

@@ -1,9 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The installed tree, as `cmake --install` writes it into a DESTDIR under a prefix of
-// its own: the file list and links, the metadata's screenshots and release, and the
-// installed program started from the tree (offscreen): it reaches the main menu, finds
-// its animations beside itself or through the data folders, answers --version, and
-// runs as one copy at a time.
+// The tree `cmake --install` writes into a DESTDIR, and the program started from it.
 #include <QDirIterator>
 #include <QImageReader>
 #include <QProcess>
@@ -73,8 +69,7 @@ class TestInstalledTree : public QObject {
     QTemporaryDir scratch;
     QString root; // the installed prefix inside DESTDIR
 
-    // The program's surroundings: offscreen, its debug log on, its own runtime,
-    // settings and data folders (nothing of the user's).
+    // Offscreen, the debug log on, runtime, settings and data folders of its own.
     QProcessEnvironment programEnv(const QString& dataDirs = "/nonexistent") const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -138,25 +133,20 @@ private slots:
         QVERIFY(QFileInfo(root + "/lib/lexipond/lexipond").isExecutable());
     }
 
-    // The metadata names this version as its newest release, rates the content as
-    // harmless, and each screenshot is a file of docs/screenshots/ of the stated size
-    // (the web address ends in its name).
+    // The metadata names this version as its newest release, and each screenshot is a file
+    // of docs/screenshots/ of the stated size (the web address ends in its name).
     void metainfo()
     {
         QFile file(root + "/share/metainfo/" + kId + ".metainfo.xml");
         QVERIFY(file.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&file);
-        QStringList releases, rating;
+        QStringList releases;
         int screenshots = 0;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
             const QXmlStreamAttributes attributes = xml.attributes();
-            if (xml.name() == u"content_rating")
-                rating << attributes.value("type").toString();
-            else if (xml.name() == u"content_attribute")
-                rating << xml.readElementText();
-            else if (xml.name() == u"release")
+            if (xml.name() == u"release")
                 releases << attributes.value("version").toString();
             else if (xml.name() == u"image") {
                 const QString url = xml.readElementText();
@@ -170,8 +160,6 @@ private slots:
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QCOMPARE(releases.value(0), QString(LXP_VERSION));
-        // OARS 1.1 with nothing to rate: no attribute, or each one "none".
-        QCOMPARE(rating.filter(QRegularExpression("^(?!none$)")), QStringList{"oars-1.1"});
         QVERIFY(screenshots >= 1);
     }
 
@@ -182,8 +170,7 @@ private slots:
         QCOMPARE(program.log, QByteArray("Lexipond " LXP_VERSION "\n"));
     }
 
-    // Started from the tree (through bin/), the program reaches the main menu and names
-    // an animations folder that holds the letters' files.
+    // Started through bin/, the program reaches the main menu and finds its animations.
     void findsAnimations_data()
     {
         QTest::addColumn<QString>("copy"); // the tree copied there first, when given

@@ -29,8 +29,7 @@ class TestLanguageWindow : public QObject {
 
     std::unique_ptr<StartedProgram> program;
 
-    // Opens the language window from the menu, runs `steps` while it is open, and
-    // closes by its close box whatever the steps left open.
+    // Opens the language window from the menu, runs `steps`, then closes it by its close box.
     void withLanguageWindow(const std::function<void()>& steps)
     {
         const auto ran = whenModal("frmLANGUAGE", [&] {
@@ -49,8 +48,7 @@ private slots:
     void init() { program = std::make_unique<StartedProgram>(); }
     void cleanup() { program.reset(); }
 
-    // OK stores both choices, and the open menu, not reopened, speaks Korean at once with
-    // its texts whole.
+    // OK stores both choices; the open menu speaks Korean at once, its texts whole.
     void koreanAfterOkReachesTheOpenMenu()
     {
         QWidget* menuBefore = screenOf("frmMAINMENU");
@@ -74,9 +72,8 @@ private slots:
         QVERIFY(textsFit("frmMAINMENU"));
     }
 
-    // The window opens with its texts whole. Choosing moves the choices (the window keeps
-    // its texts until OK), but Cancel or the close box (a mended fault) changes nothing:
-    // not the settings, the choices in force or the texts.
+    // Choosing moves the choices (the window keeps its texts until OK); Cancel or the close
+    // box (a mended fault) leaves the settings, the choices in force and the texts.
     void cancelOrCloseBoxChangesNothing_data()
     {
         QTest::addColumn<bool>("byCloseBox");
@@ -105,9 +102,8 @@ private slots:
         QCOMPARE(textsOf("frmMAINMENU"), menuBefore);
     }
 
-    // Choices that cannot be stored (no settings folder can be made, no home folder) are
-    // in force for this run, and the window says so in the language just chosen; OK then
-    // closes it.
+    // Choices that cannot be stored (no settings folder, no home folder) are in force for
+    // this run, and the window says so in the language just chosen; OK then closes it.
     void choicesThatCannotBeKeptAreUsedAndSaidSo_data()
     {
         QTest::addColumn<QString>("settingsPath"); // empty: the program's own, from HOME

@@ -31,8 +31,6 @@ QByteArray picture(QSize size)
     return bytes;
 }
 
-const QByteArray kSound = wavtest::tone(10);
-
 } // namespace
 
 class TestMedia : public QObject {
@@ -44,9 +42,8 @@ private slots:
     void init() { seam = std::make_unique<TestSeam>(); }
     void cleanup() { seam.reset(); }
 
-    // The hot spot comes from the first directory entry of a cursor file; anything else
-    // as resource 101 gives the system's pointing hand. The shipped hand's is at (6,0).
-    // (First: the hand is made once a run, by the first button.)
+    // Runs first: the hand, once made, is kept for the run. Anything but a cursor file as
+    // resource 101 gives the system's pointing hand; the shipped hand points at (6,0).
     void handCursorFromResource101()
     {
         QByteArray cursor(22, '\0');
@@ -58,7 +55,7 @@ private slots:
         QByteArray icon = cursor;
         icon[2] = 1;
         for (const QByteArray& bytes : {QByteArray(), cursor.left(20), icon, QByteArray(80, 'x')}) {
-            seam->setResource(QStringLiteral("CURSOR"), QStringLiteral("101"), bytes);
+            seam->setResource("CURSOR", "101", bytes);
             QVERIFY2(!CursorHotSpot(bytes), bytes.toHex().constData());
             QCOMPARE(HandCursor().shape(), Qt::PointingHandCursor);
         }
@@ -71,7 +68,7 @@ private slots:
     void wordFoundUnderItsResourceName()
     {
         seam->setResource("CUSTOM", "KIWIFRUIT", picture({30, 20}));
-        seam->setResource("WORDS", "KIWIFRUIT", kSound);
+        seam->setResource("WORDS", "KIWIFRUIT", wavtest::tone(10));
         for (const QString word : {"Kiwi fruit", "kiwi fruit"}) {
             QLabel box;
             WordPictureLoad(box, QString(word).remove(' '));
@@ -116,43 +113,30 @@ private slots:
         QCOMPARE(window.palette().brush(QPalette::Window).texture().cacheKey(), background);
     }
 
-    // A picture is read by the reader its bytes name, giving what Qt's own guess gives,
-    // for each format the program ships; other bytes are no picture.
-    void pictureOfEachFormat_data()
-    {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("png") << "screens/frmMAINMENU"
-                             << "btnpPAIRS_HL";
-        QTest::newRow("jpg") << "DIALOG"
-                             << "MAIN";
-        QTest::newRow("bmp") << "BITMAP"
-                             << "BTNHL";
-        QTest::newRow("ico") << "ICON"
-                             << "LEXIPOND";
-        QTest::newRow("cur") << "CURSOR"
-                             << "101";
-    }
+    // Each shipped format (png, jpg, bmp, ico, cur) decodes as Qt's own guess does; cut
+    // bytes are no picture.
     void pictureOfEachFormat()
     {
-        QFETCH(QString, type);
-        QFETCH(QString, name);
-        const QByteArray bytes = seam->resource(type, name);
-        const QImage image = ImageDecode(bytes);
-        QVERIFY(!image.isNull());
-        QCOMPARE(image, QImage::fromData(bytes));
-        QVERIFY(ImageDecode(bytes.mid(8)).isNull());
+        for (const auto& [type, name] : {std::pair{"screens/frmMAINMENU", "btnpPAIRS_HL"},
+                                         {"DIALOG", "MAIN"},
+                                         {"BITMAP", "BTNHL"},
+                                         {"ICON", "LEXIPOND"},
+                                         {"CURSOR", "101"}}) {
+            const QByteArray bytes = seam->resource(type, name);
+            const QImage image = ImageDecode(bytes);
+            QVERIFY2(!image.isNull() && image == QImage::fromData(bytes), name);
+            QVERIFY(ImageDecode(bytes.mid(8)).isNull());
+        }
     }
 
     // A button takes each face from its own bitmap, prefix in any case, and shows the
-    // normal one; a missing face leaves the button's own (7 x 7) in place.
+    // normal one; a missing face (the speaker's disabled one) leaves the button's own.
     void buttonFaces()
     {
         const QSize btn(140, 39), speaker(40, 39);
         QPixmap own(7, 7);
         own.fill(Qt::gray);
-        // Faces: HL, NORMAL, PRESSED, DISABLED.
-        for (const auto& [prefix, faces] :
+        for (const auto& [prefix, faces] : // HL, NORMAL, PRESSED, DISABLED
              {std::pair{"btn", QList<QSize>{btn, btn, btn, btn}},
               {"BtnSpeaker", QList<QSize>{speaker, speaker, speaker, own.size()}}}) {
             PictureButton button;
@@ -162,13 +146,12 @@ private slots:
                                       button.picturePressed().size(),
                                       button.pictureDisabled().size()};
             QCOMPARE(loaded, faces);
-            QCOMPARE(button.pictureDisabled().cacheKey() == own.cacheKey(), faces[3] == own.size());
             QCOMPARE(button.currentImage().cacheKey(), button.pictureNormal().cacheKey());
         }
     }
 
-    // Pictures are decoded in memory: neither the program's folder nor the temporary
-    // folder gains a file.
+    // Pictures are decoded in memory: neither the program's nor the temporary folder
+    // gains a file.
     void pictureLoadsWriteNoFile()
     {
         QTemporaryDir privateTemp;
@@ -190,21 +173,17 @@ private slots:
         QCOMPARE(programFolder.entryList(QDir::AllEntries | QDir::Hidden), programFiles);
     }
 
-    // An unknown effect plays nothing and still lets waiting events run.
-    void unknownEffectPlaysNothing()
+    // Clicks waiting when a sound starts, or made while it plays, run in order after the
+    // handler that plays it, a timer meanwhile; they tell when they were made. An unknown
+    // effect plays nothing but still lets waiting events run.
+    void clicksRunAroundTheSound()
     {
         bool ran = false;
         QTimer::singleShot(0, this, [&] { ran = true; });
         EffectPlay("NOSUCHEFFECT");
         QVERIFY(seam->played.isEmpty() && ran);
-    }
 
-    // Clicks waiting when a sound starts, or made while it plays, wait until the handler
-    // that plays it has finished, then run in order; a timer still runs meanwhile. They
-    // tell when they were made; a click handled at once, that it is made now.
-    void clicksRunAroundTheSound()
-    {
-        seam->setResource("AUDIO", "WIN", kSound);
+        seam->setResource("AUDIO", "WIN", wavtest::tone(10));
         QPushButton button("again");
         button.resize(80, 30);
         button.show();
@@ -217,12 +196,12 @@ private slots:
         });
         const auto postClick = [&button] {
             const QPointF at(40, 15), global = button.mapToGlobal(at);
-            QCoreApplication::postEvent(&button,
-                                        new QMouseEvent(QEvent::MouseButtonPress, at, global,
-                                                        Qt::LeftButton, Qt::LeftButton, {}));
-            QCoreApplication::postEvent(&button,
-                                        new QMouseEvent(QEvent::MouseButtonRelease, at, global,
-                                                        Qt::LeftButton, Qt::NoButton, {}));
+            for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(
+                    &button, new QMouseEvent(type, at, global, Qt::LeftButton,
+                                             type == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                              : Qt::NoButton,
+                                             {}));
         };
         seam->onPlay = [&](const QString& label) {
             log << label;

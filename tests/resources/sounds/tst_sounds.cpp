@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Checks every shipped sound: the 165 word recordings, the 26 letter names and the 8
-// effects, as the program finds them in its resource table.
+// Checks every shipped sound as the program finds it in its resource table.
 #include "support/shippedcontent.h"
 
 #include <QTest>
@@ -55,16 +54,15 @@ double activeLevelDb(const QList<qint16>& s)
 class TestSounds : public QObject {
     Q_OBJECT
 private slots:
-    // A recording of every word, the 26 letters and the 8 effects, and no others.
+    // A recording of every word, letter and effect, and no others.
     void exactlyTheExpectedSounds()
     {
         for (const QString type : {"WORDS", "LETTERS", "AUDIO"})
             QCOMPARE(ResourceTable::names(type), expectedNames(type));
     }
 
-    // Format, length (a sound blocks the program while it plays; words and letters are
-    // said at one calm pace, so the longest phrases run past 1.5 s), a prompt start and
-    // no clipping.
+    // Format, length (a sound blocks the program while it plays), a prompt start and no
+    // clipping.
     void eachSound_data()
     {
         QTest::addColumn<QString>("type");
@@ -93,11 +91,10 @@ private slots:
         QVERIFY2(seconds >= 0.05 && seconds <= longest,
                  qPrintable(QString("%1 s long").arg(seconds)));
 
-        // The first sample above -40 dBFS lies within 30 ms.
+        // The first sample above -40 dBFS lies within 30 ms; peaks stay below -0.2 dBFS.
         const auto onset =
             std::find_if(s.begin(), s.end(), [](qint16 x) { return std::abs(x) >= 328; });
         QVERIFY2(onset - s.begin() <= qsizetype(0.030 * kRate), "starts late");
-        // Peaks stay below full scale (-0.2 dBFS).
         const auto [low, high] = std::minmax_element(s.begin(), s.end());
         QVERIFY2(std::max(-int(*low), int(*high)) < 32000, "clipped");
     }

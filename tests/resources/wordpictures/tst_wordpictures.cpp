@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Checks the word pictures (resource type "CUSTOM"): one for every word of the
-// shipped content tables and none besides, each a progressive JPEG of 300 x 225 that
-// decodes, shared only by the British and American names of one thing, all credited.
+// Checks the word pictures (resource type "CUSTOM"): one for every word, all credited.
 #include "support/jpegmarkers.h"
 #include "support/shippedcontent.h"
 
