@@ -13,8 +13,7 @@
 using namespace lxp;
 using namespace lxp::testing;
 
-// The alphabet screen opened from the main menu and used with real clicks on its real
-// buttons and with its keys; what is said is read from the test seam.
+// The alphabet screen opened from the main menu, used with real clicks and keys.
 class TestAlphabetWindow : public QObject {
     Q_OBJECT
 
