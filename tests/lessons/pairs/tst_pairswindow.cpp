@@ -1,41 +1,52 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/startup.h"
-#include "core/sharedstate.h"
 #include "lessons/pairs/pairswindow.h"
 #include "support/screensteps.h"
 #include "ui/picturebutton.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QTest>
-#include <QTimer>
+#include <QCloseEvent>
+#include <QElapsedTimer>
 
 using namespace lxp;
+using namespace lxp::testing;
 
-// The matching pairs screen, played by clicking its real cards; each feedback dialog
-// is answered by clicking its real button, after its texts and pictures are noted.
-class TestFrmLessPair : public QObject {
+// What the learner does while a sound of the game plays.
+enum class Action { Card, NewGame, Exit, LessonClose, ProgramClose };
+Q_DECLARE_METATYPE(Action)
+
+// The matching pairs screen played with real clicks and keys on its cards. Each feedback
+// dialog is answered with its real button after a moment, its texts and pictures noted;
+// no dialog may show over another, over the menu or after the program has closed.
+class TestPairsWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestSeam> seam;
+    std::unique_ptr<StartedProgram> program;
     QTimer answerer;
+    QWidget* answering = nullptr;
+    QElapsedTimer answeringSince;
     QStringList dialogs; // "name: sentence, pictures shown (centre, A, B)"
-    QString playAgainButton;
+    QString playAgain;
     bool byKeyboard = false;
+    QStringList faults;
+    bool programClosed = false;
+    qsizetype soundsAtClose = 0;
 
     PairsWindow* lesson() { return windows().get<PairsWindow>(); }
     const PairsGame& game() { return lesson()->game(); }
-    QWidget* card(int i)
-    {
-        return lesson()->screen()->findChild<QWidget*>(QString("picCARD_%1").arg(i));
-    }
+    QWidget* card(int i) { return element(PairsWindow::kName, QString("picCARD_%1").arg(i)); }
     bool faceUp(int i)
     {
-        return lesson()->screen()->findChild<QLabel*>(QString("imgMATCH_%1").arg(i))->isVisible();
+        return element<QLabel>(PairsWindow::kName, QString("imgMATCH_%1").arg(i))->isVisible();
     }
-    QColor frame(int i) { return card(i)->palette().color(QPalette::Window); }
+    bool yellow(int i) { return card(i)->palette().color(QPalette::Window) == QColor(255, 255, 0); }
     void click(int i) { QTest::mouseClick(card(i), Qt::LeftButton, {}, QPoint(60, 60)); }
-    QString noteOf(QWidget* dialog)
+    int cardOf(const std::function<bool(const PairCard&)>& wanted)
+    {
+        for (int i = 0; i < PairsGame::kCards; ++i)
+            if (wanted(game().card(i)))
+                return i;
+        return -1;
+    }
+    static QString noteOf(QWidget* dialog)
     {
         QString note = dialog->objectName() + ":";
         for (const char* name : {"lblWordWas", "lblWordWasfrmMSGWRONG"})
@@ -47,106 +58,146 @@ class TestFrmLessPair : public QObject {
         return note;
     }
 
+    // A close request from the window system, refused while a modal dialog blocks.
+    static bool postClose(QWidget* target)
+    {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != target->window())
+            return false;
+        QCoreApplication::postEvent(target, new QCloseEvent);
+        return true;
+    }
+    // Whether the action can reach the window (no dialog blocks it).
+    bool perform(Action action, int c)
+    {
+        const bool blocked = QApplication::activeModalWidget() != nullptr;
+        if (action == Action::LessonClose)
+            return postClose(lesson()->screen());
+        if (action == Action::ProgramClose)
+            return postClose(screenOf("mdiPROGMAIN"));
+        postClick(action == Action::Card      ? card(c)
+                  : action == Action::NewGame ? element(PairsWindow::kName, "btnpNEW")
+                                              : element(PairsWindow::kName, "btnpEXIT"));
+        return !blocked;
+    }
+    // Until no dialog has been open for a while.
+    void settle()
+    {
+        for (int quiet = 0; quiet < 3;) {
+            QTest::qWait(150);
+            quiet = QApplication::activeModalWidget() ? 0 : quiet + 1;
+        }
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QString name = watched->objectName();
+        if (event->type() != QEvent::Show || !watched->isWidgetType() || !name.startsWith("frmMSG"))
+            return false;
+        if (programClosed || !lesson()->isOpen())
+            faults << name + (programClosed ? " after the program closed" : " over the menu");
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top != watched && top->objectName().startsWith("frmMSG") && top->isVisible())
+                faults << name + " over " + top->objectName();
+        return false;
+    }
+
+    // What holds whatever the learner did: the cards show what the game holds.
+    void checkTheGameAsShown()
+    {
+        if (programClosed) {
+            QCOMPARE(program->seam.played.mid(soundsAtClose), QStringList());
+            return;
+        }
+        if (!lesson()->isOpen())
+            return;
+        int waiting = 0;
+        for (int i = 0; i < PairsGame::kCards; ++i) {
+            QCOMPARE(yellow(i), game().card(i).matched);
+            QCOMPARE(faceUp(i), game().card(i).pictureShown);
+            waiting += game().card(i).faceUp() ? 1 : 0;
+        }
+        QCOMPARE(waiting, int(game().cardsTurned()));
+        QVERIFY(waiting <= 1);
+    }
+
 private slots:
     void initTestCase()
     {
-        answerer.setInterval(10);
+        qApp->installEventFilter(this);
+        answerer.setInterval(20);
         connect(&answerer, &QTimer::timeout, this, [this] {
             QWidget* dialog = QApplication::activeModalWidget();
-            const QString name = dialog ? dialog->objectName() : QString();
-            auto* button = dialog ? dialog->findChild<PictureButton*>(
-                                        name == "frmMSGPLYAG" ? playAgainButton : "btnpOK")
-                                  : nullptr;
-            if (!button || !dialog->isVisible())
+            if (dialog != answering) {
+                answering = dialog;
+                answeringSince.start();
+            }
+            // The learner reads the dialog a moment (the word timer speaks meanwhile).
+            auto* button = dialog
+                               ? dialog->findChild<PictureButton*>(
+                                     dialog->objectName() == "frmMSGPLYAG" ? playAgain : "btnpOK")
+                               : nullptr;
+            if (!button || !dialog->isVisible() || answeringSince.elapsed() < 300)
                 return;
             dialogs << noteOf(dialog);
+            answering = nullptr;
             if (!byKeyboard)
                 return QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
-            // The dialog's first answer has the focus; Tab goes on to the next one.
-            if (button->window()->focusWidget() != button)
-                QTest::keyClick(button->window()->focusWidget(), Qt::Key_Tab);
+            // The first answer has the focus; Tab goes on to the next one.
+            if (dialog->focusWidget() != button)
+                QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
             QTest::keyClick(button, Qt::Key_Return);
         });
     }
-
     void init()
     {
-        windows().clear();
-        resetShared();
-        seam = std::make_unique<TestSeam>();
-        for (const char* effect : {"CLICK", "WIN", "LOOSE"})
-            seam->setResource("AUDIO", effect, "RIFF stand-in");
-        StartUp();
+        program = std::make_unique<StartedProgram>();
+        faults.clear();
         dialogs.clear();
-        byKeyboard = false;
-        answerer.start();
+        playAgain = "btnpYES";
+        byKeyboard = programClosed = false;
         windows().find("frmMAINMENU")->close();
         lesson()->show();
+        connect(windows().get("mdiPROGMAIN"), &Window::closed, this, [this] {
+            programClosed = true;
+            soundsAtClose = program->seam.played.size();
+        });
+        answerer.start();
     }
     void cleanup()
     {
         answerer.stop();
-        windows().clear();
-        seam.reset();
+        answering = nullptr;
+        program.reset();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+        // A closed main window ends the program: event loops refuse to run until the
+        // application's own loop has run again.
+        if (programClosed) {
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+            QCoreApplication::exec();
+        }
     }
 
-    // A whole game: a mismatch (with a third card clicked while the second card's sound
-    // plays: it waits, and turns once the mismatch is over), then the six pairs, then "No".
-    void aGameFromMismatchToTheMenu()
+    // A mismatch by mouse: its dialog tells both words under both pictures, then both
+    // cards turn back.
+    void aMismatch()
     {
-        playAgainButton = "btnpNO";
-        int other = 1;
-        while (game().card(other).word == game().card(0).word)
-            ++other;
-        int third = 1;
-        while (third == other)
-            ++third;
+        const int other = cardOf([&](const PairCard& c) { return c.word != game().card(0).word; });
         click(other);
-        seam->onPlay = [&, clicks = 0](const QString& label) mutable {
-            if (label == "AUDIO/CLICK" && ++clicks == 1)
-                lxp::testing::postClick(card(third)); // queued: handled right after the sound
-        };
         click(0);
-        seam->onPlay = nullptr;
         QCOMPARE(dialogs, QStringList({"frmMSGWRONG: You have found  " + game().card(0).word +
                                        " and " + game().card(other).word + " - + +"}));
         QVERIFY(!faceUp(0) && !faceUp(other));
-        QTRY_VERIFY(faceUp(third));
-        QVERIFY(seam->played.contains("AUDIO/LOOSE"));
-
-        QStringList words = {game().card(third).word};
-        for (int i = 0; i < PairsGame::kPairs; ++i)
-            if (!words.contains(game().card(i).word))
-                words << game().card(i).word;
-        for (const QString& word : words) {
-            seam->setResource("WORDS", word, "RIFF stand-in");
-            QList<int> pair;
-            for (int i = 0; i < PairsGame::kCards; ++i)
-                if (game().card(i).word == word)
-                    pair << i;
-            for (const int i : pair)
-                if (!faceUp(i))
-                    click(i);
-            if (word == words.last())
-                break; // the lesson has closed after the play-again question
-            QCOMPARE(dialogs.last(), "frmMSGCRECT: You have found " + word + " +");
-            QVERIFY(faceUp(pair.at(0)) && frame(pair.at(1)) == QColor(255, 255, 0));
-            QTRY_VERIFY(seam->played.contains("WORDS/" + word.toUpper()));
-        }
-        QCOMPARE(dialogs.at(dialogs.size() - 2),
-                 "frmMSGCRECT: You have found " + words.last() + " +");
-        QCOMPARE(dialogs.last(), QString("frmMSGPLYAG:"));
-        QTRY_VERIFY(!lesson()->isOpen());
-        QVERIFY(windows().find("frmMAINMENU")->isOpen());
+        QVERIFY(program->seam.played.contains("AUDIO/LOOSE"));
     }
 
     // A whole game without the mouse: the first card has the focus, the arrow keys go
-    // from card to card, Space turns one, Return answers the dialogs and "No" (after a
-    // Tab) closes the game.
+    // from card to card, Space turns one; each pair's dialog shows its word and picture
+    // and the pair is framed yellow; Return answers the dialogs, "No" (after a Tab)
+    // closes the game.
     void aGameFromTheKeyboardAlone()
     {
         byKeyboard = true;
-        playAgainButton = "btnpNO";
+        playAgain = "btnpNO";
         const auto placeOf = [](int i) {
             for (int row = 0; row < 3; ++row)
                 for (int column = 0; column < 4; ++column)
@@ -172,20 +223,107 @@ private slots:
                 QCOMPARE(focused(), card(i));
                 QTest::keyClick(card(i), Qt::Key_Space);
             }
+            if (word == words.last())
+                break;
+            QCOMPARE(dialogs.last(), "frmMSGCRECT: You have found " + word + " +");
+            checkTheGameAsShown();
         }
         QTRY_VERIFY(!lesson()->isOpen());
         QCOMPARE(dialogs.size(), PairsGame::kPairs + 1);
+        QCOMPARE(dialogs.at(PairsGame::kPairs - 1),
+                 "frmMSGCRECT: You have found " + words.last() + " +");
         QCOMPARE(dialogs.last(), QString("frmMSGPLYAG:"));
     }
 
-    void exitBringsTheMenuBack()
+    // With sounds of their real length, each action during each sound: clicks wait until
+    // the step that plays the sound has finished; a closed window does nothing more.
+    void actionDuringSound_data()
     {
-        QTest::mouseClick(lesson()->screen()->findChild<PictureButton*>("btnpEXIT"), Qt::LeftButton,
-                          {}, QPoint(20, 20));
-        QVERIFY(!lesson()->isOpen());
-        QVERIFY(windows().find("frmMAINMENU")->isOpen());
+        QTest::addColumn<QString>("sound");
+        QTest::addColumn<Action>("action");
+        const std::pair<const char*, Action> actions[] = {
+            {"card", Action::Card},
+            {"new game", Action::NewGame},
+            {"exit", Action::Exit},
+            {"close box", Action::LessonClose},
+            {"main window's close box", Action::ProgramClose}};
+        for (const char* sound : {"first card", "second card", "wrong", "right", "word"})
+            for (const auto& [name, action] : actions)
+                QTest::addRow("%s during the %s sound", name, sound) << QString(sound) << action;
+    }
+    void actionDuringSound()
+    {
+        QFETCH(QString, sound);
+        QFETCH(Action, action);
+        program->seam.soundsTakeTheirLength = true;
+        const QString wordA = game().card(0).word;
+        const int pairOfA =
+            cardOf([&](const PairCard& c) { return &c != &game().card(0) && c.word == wordA; });
+        const int b = cardOf([&](const PairCard& c) { return c.word != wordA; });
+        const int c = cardOf(
+            [&](const PairCard& c) { return c.word != wordA && c.word != game().card(b).word; });
+        program->seam.setResource("WORDS", wordA, program->seam.resource("AUDIO", "CLICK"));
+
+        const QString label = sound == "wrong"   ? "AUDIO/LOOSE"
+                              : sound == "right" ? "AUDIO/WIN"
+                              : sound == "word"  ? "WORDS/" + wordA.toUpper()
+                                                 : "AUDIO/CLICK";
+        const int nth = sound == "second card" ? 2 : 1;
+        int seen = 0;
+        bool counts = false;
+        program->seam.onPlay = [&](const QString& played) {
+            if (played == label && ++seen == nth)
+                counts = perform(action, c);
+        };
+        click(0);
+        if (sound != "first card" && lesson()->isOpen())
+            click(sound == "right" || sound == "word" ? pairOfA : b);
+        settle();
+        program->seam.onPlay = nullptr;
+        QVERIFY(seen >= nth);
+
+        checkTheGameAsShown();
+        if (!counts)
+            return; // a click on a window that a dialog blocks does nothing
+        switch (action) {
+        case Action::Card: // it counts, once the step before it has finished
+            QVERIFY(faceUp(c) || dialogs.join(' ').contains(game().card(c).word));
+            break;
+        case Action::NewGame:
+            QCOMPARE(game().pairsFound() + game().cardsTurned(), 0);
+            break;
+        case Action::Exit:
+        case Action::LessonClose:
+            QVERIFY(!lesson()->isOpen() && windows().find("frmMAINMENU")->isOpen());
+            break;
+        case Action::ProgramClose:
+            QVERIFY(programClosed && !windows().find("frmMAINMENU")->isOpen());
+            break;
+        }
+    }
+
+    // New game during the wrong-answer sound, then two more cards: each click waits its
+    // turn, and one dialog at a time is filled and answered.
+    void newGameAndTwoCardsDuringTheWrongSound()
+    {
+        program->seam.soundsTakeTheirLength = true;
+        program->seam.onPlay = [&](const QString& played) {
+            if (played != "AUDIO/LOOSE" || program->seam.played.count(played) > 1)
+                return;
+            postClick(element(PairsWindow::kName, "btnpNEW"));
+            postClick(card(3));
+            postClick(card(8));
+        };
+        click(0);
+        click(cardOf([&](const PairCard& c) { return c.word != game().card(0).word; }));
+        settle();
+        program->seam.onPlay = nullptr;
+        checkTheGameAsShown();
+        // The new deal's two cards were compared: a found pair or a second wrong answer.
+        QCOMPARE(dialogs.size(), 2);
+        QVERIFY(dialogs.last().contains(game().card(3).word));
     }
 };
 
-QTEST_MAIN(TestFrmLessPair)
+QTEST_MAIN(TestPairsWindow)
 #include "tst_pairswindow.moc"

@@ -97,7 +97,8 @@ private slots:
     void cleanup() { seam.reset(); }
 
     // Each letter uncovers every place it has in the word, in the word's own case, and
-    // counts once a word; "BUTTON" sounds for a letter found.
+    // counts once a word; "BUTTON" sounds for a letter found; the meter's cover comes a
+    // tenth lower for each wrong letter.
     void lettersUncoverTheWord_data()
     {
         QTest::addColumn<QByteArray>("letters");
@@ -108,77 +109,52 @@ private slots:
         QTest::newRow("C, small and capital") << QByteArray("C") << "*c* C****" << 0 << 25;
         QTest::newRow("i then E") << QByteArray("iE") << "I*e **e**" << 0 << 24;
         QTest::newRow("pressed again") << QByteArray("ZcZzC") << "*c* C****" << 1 << 24;
+        QTest::newRow("four wrong") << QByteArray("ZQXBm") << "*** ****m" << 4 << 21;
     }
     void lettersUncoverTheWord()
     {
         QFETCH(QByteArray, letters);
-        QFETCH(QString, hidden);
         QFETCH(int, wrong);
         QFETCH(int, enabled);
-        seam->setResource("DATA", "US_PICANDWORDS", "Ice Cream\r\n");
-        PicturesAndWordsGame game(screen);
-        game.Begin(ContentVariant::American);
+        const auto game = gameOn("Ice Cream\r\n", {});
+        press(*game, letters);
         QCOMPARE(screen.picture, QString("ICECREAM"));
         QCOMPARE(shared().currentWord, QString("Ice Cream"));
-        press(game, letters);
-        QCOMPARE(screen.hidden, hidden);
-        QCOMPARE(game.wrongGuesses(), wrong);
+        QTEST(screen.hidden, "hidden");
+        QCOMPARE(game->wrongGuesses(), wrong);
         QCOMPARE(screen.log.count("BUTTON"), 26 - enabled - wrong);
         QCOMPARE(int(screen.on.count()), enabled);
+        QCOMPARE(screen.coverTop, letters.isEmpty() ? -1 : wrong * 10);
     }
 
-    // n wrong letters, then a good one: the cover a tenth lower for each wrong one, the
-    // colour of the table.
-    void theMeterFollowsTheWrongLetters_data()
+    // The last letter or the tenth wrong one: its dialog (the meter as it stands under
+    // it), then the next word at once, afresh. The timer speaks a won word once, though
+    // the next word shows by then. A letter of the word before counts for nothing.
+    void aWordEnds_data()
     {
-        QTest::addColumn<int>("wrong");
-        QTest::addColumn<QColor>("colour");
-        const QColor colours[] = {{0, 255, 0},     {0, 255, 0},    {171, 239, 80}, {236, 236, 83},
-                                  {249, 245, 113}, {237, 209, 82}, {238, 187, 81}, {249, 129, 70},
-                                  {248, 89, 71},   {255, 0, 0}};
-        for (int n = 0; n < 10; ++n)
-            QTest::addRow("%d wrong", n) << n << colours[n];
+        QTest::addColumn<QByteArray>("letters");
+        QTest::addColumn<QString>("log"); // of the last letter and two timer shots
+        QTest::newRow("won") << QByteArray("AXO")
+                             << "correct: The word was Ox|timer on|correct shown|meter -1|"
+                                "timer off|say Ox|timer off";
+        QTest::newRow("lost") << QByteArray("ACDFGHIJKL")
+                              << "meter 100|wrong: The word was Ox, meter 100 #ff0000|meter -1|"
+                                 "timer off|timer off";
     }
-    void theMeterFollowsTheWrongLetters()
+    void aWordEnds()
     {
-        QFETCH(int, wrong);
-        QFETCH(QColor, colour);
-        const auto game = gameOn("Ox\r\n", QByteArray("ABCDEFGHIJ").left(wrong) + "O");
-        QCOMPARE(game->wrongGuesses(), wrong);
-        QCOMPARE(screen.coverTop, wrong * 10);
-        QCOMPARE(screen.colour, colour);
-    }
-
-    // The last letter: the dialog with the word, no "BUTTON", no meter step, the next
-    // word at once. The timer speaks the won word, though the dialog closed at once and
-    // the next word shows, and only once.
-    void aWordWon()
-    {
+        QFETCH(QByteArray, letters);
         screen.scriptedDraws = {0.0};
-        const auto game = gameOn("Ox\r\nBee\r\n", "AX");
-        press(*game, "o");
+        const auto game = gameOn("Ox\r\nBee\r\n", letters.chopped(1));
+        press(*game, letters.right(1));
         game->WordTimerFired();
         game->WordTimerFired();
-        QCOMPARE(screen.log, QStringList({"correct: The word was Ox", "timer on", "correct shown",
-                                          "meter -1", "timer off", "say Ox", "timer off"}));
+        QTEST(screen.log.join('|'), "log");
         QCOMPARE(screen.hidden, QString("***"));
         QCOMPARE(game->wrongGuesses(), 0);
         QCOMPARE(int(screen.on.count()), 26);
-    }
-
-    // The tenth wrong letter: the whole meter red under the dialog; afterwards a new
-    // word with no wrong letters and every letter enabled.
-    void aWordLostAtTheTenthWrongLetter()
-    {
-        const auto game = gameOn("Ox\r\n", "ABCDEFGHI");
-        press(*game, "J");
-        QCOMPARE(screen.log, QStringList({"meter 100", "wrong: The word was Ox, meter 100 #ff0000",
-                                          "meter -1"}));
-        QCOMPARE(game->wrongGuesses(), 0);
-        QCOMPARE(int(screen.on.count()), 26);
-        // A letter of the word before counts for nothing.
-        game->LetterPress(0, game->wordNumber() - 1);
-        QCOMPARE(int(screen.on.count()), 26);
+        game->LetterPress('B' - 'A', game->wordNumber() - 1);
+        QCOMPARE(screen.hidden + QString::number(screen.on.count()), QString("***26"));
     }
 
     // Over many words every position of the list comes once before the list starts

@@ -83,42 +83,16 @@ private slots:
         program.reset();
     }
 
-    // The letter keys press their buttons, the pressed face showing a moment; Escape
-    // leaves.
-    void keysPressTheLetters()
-    {
-        const QString word = game().word();
-        const QChar good = letters(word, true).at(0), wrong = letters(word, false).at(0);
-        const auto key = [](QChar c, Qt::KeyboardModifiers modifiers = {}) {
-            QWidget* focus = QApplication::focusWidget();
-            QTest::keyClick(focus ? focus : screenOf(kName), Qt::Key(Qt::Key_A + c.unicode() - 'A'),
-                            modifiers);
-        };
-        key(wrong, Qt::ControlModifier);
-        QCOMPARE(enabledLetters(), 26);
-        key(good);
-        key(wrong);
-        QCOMPARE(button(wrong)->currentImage().toImage(),
-                 button(wrong)->picturePressed().toImage());
-        QTRY_VERIFY(!button(good)->isButtonEnabled() && !button(wrong)->isButtonEnabled());
-        key(wrong);
-        QCOMPARE(game().wrongGuesses(), 1);
-        QVERIFY(
-            element<QLabel>(kName, "lblWORDHIDDEN")->text().contains(good, Qt::CaseInsensitive));
-        QTest::keyClick(screenOf(kName), Qt::Key_Escape);
-        QVERIFY(!lesson()->isOpen());
-        QVERIFY(windows().find("frmMAINMENU")->isOpen());
-    }
-
-    // A word won from the keyboard alone, the dialog answered with Return; meanwhile a
-    // screen reader hears the photograph's word and the hidden word spelt out.
-    void keyboardOnlyWin()
+    // The keyboard alone: Ctrl with a letter does nothing; a letter key shows its
+    // button's pressed face a moment, greys it out and counts once; the word's letters
+    // win it and Return answers the dialog once it has the focus; Escape leaves. A screen
+    // reader hears the photograph's word and the hidden word spelt out.
+    void theKeyboardAlone()
     {
         answerer.stop();
-        QTimer returner;
         int answered = 0;
+        QTimer returner;
         connect(&returner, &QTimer::timeout, this, [&] {
-            // Keys reach a dialog only once it has the focus, as on a real desktop.
             QWidget* dialog = QApplication::activeModalWidget();
             QWidget* focus = QApplication::focusWidget();
             if (dialog && dialog->isVisible() && focus && dialog->isAncestorOf(focus)) {
@@ -127,25 +101,36 @@ private slots:
             }
         });
         returner.start(10);
-        const QString word = game().word();
+        const auto key = [](QChar c, Qt::KeyboardModifiers modifiers = {}) {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : screenOf(kName), Qt::Key(Qt::Key_A + c.unicode() - 'A'),
+                            modifiers);
+        };
+        const QString word = game().word(), good = letters(word, true);
+        const QChar wrong = letters(word, false).at(0);
         const quint64 number = game().wordNumber();
         QCOMPARE(element(kName, "picMAIN")->accessibleName(), word);
-        const QString good = letters(word, true);
-        for (const QChar c : good) {
-            QWidget* focus = QApplication::focusWidget();
-            QTest::keyClick(focus ? focus : screenOf(kName),
-                            Qt::Key(Qt::Key_A + c.unicode() - 'A'));
-            if (c == good.front()) {
-                const QStringList heard =
-                    element(kName, "lblWORDHIDDEN")->accessibleName().split(", ");
-                QVERIFY2(heard.contains(QString(word.at(word.indexOf(c, 0, Qt::CaseInsensitive)))),
-                         qPrintable(heard.join('|')));
-                QVERIFY(!heard.join("").contains('*'));
-            }
-        }
+        key(wrong, Qt::ControlModifier);
+        QCOMPARE(enabledLetters(), 26);
+        key(wrong);
+        QCOMPARE(button(wrong)->currentImage().toImage(),
+                 button(wrong)->picturePressed().toImage());
+        QTRY_VERIFY(!button(wrong)->isButtonEnabled());
+        key(wrong);
+        QCOMPARE(game().wrongGuesses(), 1);
+        key(good.front());
+        const QStringList heard = element(kName, "lblWORDHIDDEN")->accessibleName().split(", ");
+        QVERIFY2(
+            heard.contains(QString(word.at(word.indexOf(good.front(), 0, Qt::CaseInsensitive)))) &&
+                !heard.join("").contains('*'),
+            qPrintable(heard.join('|')));
+        for (const QChar c : good.mid(1))
+            key(c);
         QTRY_COMPARE(game().wordNumber(), number + 1);
         QCOMPARE(answered, 1);
         QCOMPARE(game().wrongGuesses(), 0);
+        QTest::keyClick(screenOf(kName), Qt::Key_Escape);
+        QVERIFY(!lesson()->isOpen() && windows().find("frmMAINMENU")->isOpen());
     }
 
     // Letters clicked first, then one more, and while its sound plays more clicks: they
@@ -160,24 +145,18 @@ private slots:
         QTest::addColumn<QString>("posted"); // ... these: L the last letter, W wrong, E Exit
         QTest::addColumn<QString>("dialog"); // the dialog that came, if any
         QTest::addColumn<int>("wrongAfter");
-        QTest::newRow("a wrong letter during BUTTON") << 0 << 99 << "BUTTON"
-                                                      << "W"
-                                                      << "" << 1;
-        QTest::newRow("the last letter and a wrong one during BUTTON") << 0 << 2 << "BUTTON"
-                                                                       << "LW"
-                                                                       << "frmMSGCRECT" << 0;
-        QTest::newRow("two wrong letters during BUTTON after nine") << 9 << 99 << "BUTTON"
-                                                                    << "WW"
-                                                                    << "frmMSGWRONG" << 0;
-        QTest::newRow("a wrong letter during WIN") << 0 << 1 << "WIN"
-                                                   << "W"
-                                                   << "frmMSGCRECT" << 0;
-        QTest::newRow("a wrong letter during LOOSE") << 9 << 99 << "LOOSE"
-                                                     << "W"
-                                                     << "frmMSGWRONG" << 0;
-        QTest::newRow("Exit during BUTTON") << 0 << 99 << "BUTTON"
-                                            << "E"
-                                            << "" << 0;
+        const auto row = [](const char* name, int wrongFirst, int kept, const char* sound,
+                            const char* posted, const char* dialog, int wrongAfter) {
+            QTest::newRow(name) << wrongFirst << kept << QString(sound) << QString(posted)
+                                << QString(dialog) << wrongAfter;
+        };
+        row("a wrong letter during BUTTON", 0, 99, "BUTTON", "W", "", 1);
+        row("the last letter and a wrong one during BUTTON", 0, 2, "BUTTON", "LW", "frmMSGCRECT",
+            0);
+        row("two wrong letters during BUTTON after nine", 9, 99, "BUTTON", "WW", "frmMSGWRONG", 0);
+        row("a wrong letter during WIN", 0, 1, "WIN", "W", "frmMSGCRECT", 0);
+        row("a wrong letter during LOOSE", 9, 99, "LOOSE", "W", "frmMSGWRONG", 0);
+        row("Exit during BUTTON", 0, 99, "BUTTON", "E", "", 0);
     }
     void clicksDuringASound()
     {

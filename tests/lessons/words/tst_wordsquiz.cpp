@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <numeric>
 #include <random>
 
 using namespace lxp;
@@ -98,7 +99,7 @@ private slots:
 
     // Every word of every category comes up, the last one too, at an opening and on
     // Next, never twice in a row; every word, the first one too, is dealt as a wrong
-    // choice.
+    // choice; the right one lies on each button as often.
     void everyWordIsAskedAndDealt_data()
     {
         QTest::addColumn<ContentVariant>("variant");
@@ -114,6 +115,7 @@ private slots:
         QFETCH(QStringList, spelled);
         WordsQuiz quiz(screen);
         QSet<QString> askedEverywhere;
+        std::array<int, WordsQuiz::kChoices> onButton{}; // where the word on show lies
         for (const WordsCategory& category : kWordsCategories) {
             const QString key = CategoryKey(category);
             const QStringList words =
@@ -131,6 +133,7 @@ private slots:
                          QString("%1/%2").arg(quiz.wordNumber()).arg(words.size()));
                 QCOMPARE(quiz.word(), words.at(quiz.wordNumber() - 1));
                 asked.insert(quiz.word());
+                ++onButton.at(size_t(rightButton(quiz)));
                 for (int b = 0; b < WordsQuiz::kChoices; ++b)
                     if (b != rightButton(quiz))
                         dealtWrong.insert(quiz.choice(b));
@@ -145,52 +148,19 @@ private slots:
         for (const QString& word : spelled)
             QVERIFY2(askedEverywhere.contains(word), qPrintable(word));
         QCOMPARE(screen.log, QStringList());
-    }
-
-    // The word on show lies on each of the five buttons as often (a chi-square bound
-    // at p = 0.001 for four degrees of freedom, met by this seeded run).
-    void theRightButtonIsUniform()
-    {
-        WordsQuiz quiz(screen);
-        quiz.Start("ANIMALS", ContentVariant::American);
-        constexpr int kDeals = 5000;
-        std::array<int, WordsQuiz::kChoices> counts{};
-        for (int deal = 0; deal < kDeals; ++deal, quiz.WordNext())
-            ++counts.at(size_t(rightButton(quiz)));
+        // On each button as often: chi-square below its p = 0.001 bound for 4 degrees.
+        const double deals = std::accumulate(onButton.begin(), onButton.end(), 0.0);
         double chiSquare = 0;
-        for (const int count : counts)
-            chiSquare += std::pow(count - kDeals / 5.0, 2) / (kDeals / 5.0);
+        for (const int count : onButton)
+            chiSquare += std::pow(count - deals / 5, 2) / (deals / 5);
         QVERIFY2(chiSquare < 18.47, qPrintable(QString::number(chiSquare)));
     }
 
-    // Ten right answers in a row: ten right dialogs, each word said by the timer (the
-    // answered one, though the next word is on show by then), the gauge up one a time,
-    // then the ten dialog and the count from 0 again.
-    void tenRightInARow()
-    {
-        WordsQuiz quiz(screen);
-        quiz.Start("FRUIT", ContentVariant::British);
-        for (int i = 1; i <= WordsQuiz::kScoreGoal; ++i) {
-            const QString word = quiz.word();
-            screen.log.clear();
-            screen.gauge.clear();
-            quiz.ChoiceClick(rightButton(quiz));
-            quiz.WordTimerFired();
-            const bool ten = i == WordsQuiz::kScoreGoal;
-            QCOMPARE(screen.log,
-                     QStringList({"right: You found " + word, "timer on", "right shown"}) +
-                         (ten ? QStringList{"ten"} : QStringList()) +
-                         QStringList({"timer off", "say " + word}));
-            QCOMPARE(screen.gauge, (ten ? QList<qint32>{i, 0} : QList<qint32>{i}));
-            QCOMPARE(quiz.score(), i % WordsQuiz::kScoreGoal);
-            QVERIFY(quiz.word() != word);
-        }
-    }
-
-    // A wrong answer after three right ones puts the count and the gauge back to 0 and
-    // leaves the picture and choices; the right one then counts 1. The count lives on
-    // to the next opening, in any category, the gauge showing it at once.
-    void theScoreOfRightAnswersInARow()
+    // A wrong answer puts the count and the gauge back to 0 and leaves the picture and
+    // choices. A right one: its dialog, the word said by the timer (the answered one,
+    // though the next word is on show by then), the gauge up one; the tenth in a row
+    // the ten dialog and the count from 0. The count lives on to the next opening.
+    void rightAndWrongAnswers()
     {
         WordsQuiz quiz(screen);
         quiz.Start("PETS", ContentVariant::American);
@@ -204,16 +174,27 @@ private slots:
         QCOMPARE(quiz.score(), 0);
         QCOMPARE(screen.gauge.last(), 0);
         QVERIFY(std::tuple(screen.captions, screen.picture, screen.position) == shown);
-        for (int score = 1; score <= 4; ++score) {
+        for (int i = 1; i <= WordsQuiz::kScoreGoal + 2; ++i) {
+            const QString word = quiz.word();
+            screen.log.clear();
+            screen.gauge.clear();
             quiz.ChoiceClick(rightButton(quiz));
-            QCOMPARE(quiz.score(), score);
-            QCOMPARE(screen.gauge.last(), score);
+            quiz.WordTimerFired();
+            const bool ten = i == WordsQuiz::kScoreGoal;
+            QCOMPARE(screen.log,
+                     QStringList({"right: You found " + word, "timer on", "right shown"}) +
+                         (ten ? QStringList{"ten"} : QStringList()) +
+                         QStringList({"timer off", "say " + word}));
+            QCOMPARE(screen.gauge,
+                     (ten ? QList<qint32>{i, 0} : QList<qint32>{i % WordsQuiz::kScoreGoal}));
+            QCOMPARE(quiz.score(), i % WordsQuiz::kScoreGoal);
+            QVERIFY(quiz.word() != word);
         }
         screen.gauge.clear();
         quiz.Start("SPORTS", ContentVariant::British);
-        QCOMPARE(screen.gauge, QList<qint32>{4});
+        QCOMPARE(screen.gauge, QList<qint32>{2});
         quiz.ChoiceClick(rightButton(quiz));
-        QCOMPARE(quiz.score(), 5);
+        QCOMPARE(quiz.score(), 3);
     }
 
     // Tables that cannot fill five buttons deal what they hold and leave the other
