@@ -107,9 +107,9 @@ private slots:
         QTest::addColumn<bool>("british");
         QTest::addColumn<bool>("korean");
         const QByteArray none;
-        const QStringList all;
+        const QStringList whole; // nothing missing
         // clang-format off
-        QTest::newRow("British, Korean stored") << all
+        QTest::newRow("British, Korean stored") << whole
             << QByteArray("[frmPROGMENUMAINDETAILS]\nHELP=KOREAN\nLANGUAGE=ENGLISH\n") << "" << true << true;
         QTest::newRow("word pictures") << QStringList{"CUSTOM"} << none << "" << false << false;
         QTest::newRow("button faces") << QStringList{"BITMAP"} << none << "" << false << false;
@@ -120,9 +120,9 @@ private slots:
         QTest::newRow("cursor and icon") << QStringList{"CURSOR", "ICON"} << none << "" << false << false;
         QTest::newRow("Animations folder") << QStringList{"Animations"} << none
                                            << "write-along animations cannot be found" << false << false;
-        QTest::newRow("garbage settings file") << all << QByteArray("\x01[\0\xff=\n[[", 8)
+        QTest::newRow("garbage settings file") << whole << QByteArray("\x01[\0\xff=\n[[", 8)
                                                << "cannot be read as a settings file" << false << false;
-        QTest::newRow("unknown words in the settings") << all
+        QTest::newRow("unknown words in the settings") << whole
             << QByteArray("[frmPROGMENUMAINDETAILS]\nHELP=Klingon\nLANGUAGE=ENGLISH\n")
             << "stored choice HELP=Klingon is not one the program knows" << true << false;
         QTest::newRow("no home folder") << QStringList{"HOME"} << none
