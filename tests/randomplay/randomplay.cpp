@@ -247,15 +247,15 @@ private:
             mouse(top, QEvent::MouseMove, at, Qt::NoButton);
         } else if (kind < 97) {
             // Letters, digits, then the keys below.
-            static const QList<QPair<int, QString>> special{
+            static const QList<QPair<int, QString>> otherKeys{
                 {Qt::Key_Left, {}},      {Qt::Key_Right, {}},  {Qt::Key_Up, {}},
                 {Qt::Key_Down, {}},      {Qt::Key_Space, " "}, {Qt::Key_Return, "\r"},
                 {Qt::Key_Escape, "\x1b"}};
-            const int n = pick(36 + int(special.size()));
+            const int n = pick(36 + int(otherKeys.size()));
             const auto [code, text] =
                 n < 26   ? QPair<int, QString>(Qt::Key_A + n, QChar('a' + n))
                 : n < 36 ? QPair<int, QString>(Qt::Key_0 + n - 26, QChar('0' + n - 26))
-                         : special[n - 36];
+                         : otherKeys[n - 36];
             event = QStringLiteral("key %1 (%2) to %3")
                         .arg(QKeySequence(code).toString())
                         .arg(code, 0, 16)
