@@ -10,10 +10,8 @@
 using namespace lxp;
 using namespace lxp::testing;
 
-// Every window of the catalogue from the keyboard and for a screen reader: each
-// control that takes the focus is reached by Tab, has a role and a name, and Space (or
-// Return, where the lesson keeps Space for a key of its own) on it does what a click
-// does.
+// Every window from the keyboard and for a screen reader: each control that takes the
+// focus is reached by Tab, is a named button, and Space on it does what a click does.
 class TestKeyboard : public QObject {
     Q_OBJECT
 
@@ -137,8 +135,7 @@ private slots:
                 QSignalSpy clicks(button ? button : control,
                                   button ? SIGNAL(Click()) : SIGNAL(destroyed()));
                 const qsizetype sounds = program->seam.played.size();
-                // The alphabet and the words quiz keep Space for "say the word again";
-                // Return presses the focused button there.
+                // The alphabet and the words quiz keep Space for "say the word again".
                 const bool spaceSays = name == "frmLESSALPH" || name == "frmLESSWRDS";
                 QTest::keyClick(control, spaceSays && button ? Qt::Key_Return : Qt::Key_Space);
                 if (button)

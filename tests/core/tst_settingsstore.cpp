@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/choices.h"
+#include "core/screentexts.h"
 #include "core/settingsstore.h"
+#include "core/sharedstate.h"
 #include "support/testseam.h"
 
 #include <QDir>
@@ -13,6 +15,7 @@
 
 using namespace lxp;
 
+// The settings store, the learner's choices kept in it and the screen texts they select.
 class TestSettingsStore : public QObject {
     Q_OBJECT
 
@@ -21,18 +24,18 @@ class TestSettingsStore : public QObject {
     SettingsStore registry;
 
 private slots:
-    // A saved text reads back whole, from where a person finds it. A stored value that
-    // is missing, not text, or longer than 254 characters reads as the default.
+    // A saved text reads back whole, from the settings file's group; a stored value that
+    // is not text or is longer than 254 characters reads as the default.
     void readBack_data()
     {
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("KOREAN") << QVariant("KOREAN") << "KOREAN";
+        // clang-format off
         QTest::newRow("empty text, not blanks") << QVariant(QString("")) << "";
         QTest::newRow("254 characters") << QVariant(QString(254, 'E')) << QString(254, 'E');
         QTest::newRow("255 characters") << QVariant(QString(255, 'E')) << "DEFAULT";
-        QTest::newRow("missing") << QVariant() << "DEFAULT";
         QTest::newRow("list") << QVariant(QStringList{"ENGLISH", "KOREAN"}) << "DEFAULT";
+        // clang-format on
     }
     void readBack()
     {
@@ -45,83 +48,73 @@ private slots:
         else if (value.isValid())
             seam.openSettings()->setValue("frmPROGMENUMAINDETAILS/HELP", value);
         QCOMPARE(registry.StringLoad(key, subKey, "HELP", "DEFAULT"), expected);
-        if (expected != "DEFAULT")
-            QCOMPARE(QSettings(seam.settingsPath, QSettings::IniFormat)
-                         .value("frmPROGMENUMAINDETAILS/HELP")
-                         .toString(),
-                     expected);
+        const QSettings file(seam.settingsPath, QSettings::IniFormat);
+        QCOMPARE(file.value("frmPROGMENUMAINDETAILS/LANGUAGE").toString(), QString("ENGLISH"));
     }
 
-    void unwritableStoreAnswersFalseWithoutCrashing()
-    {
-        TestSeam seam;
-        // A folder below a plain file can never be created, not even by root.
-        seam.settingsPath = "/dev/null/Corvane Software Dev./Lexipond.conf";
-        QVERIFY(!registry.StringSave(key, subKey, "HELP", "KOREAN"));
-        QCOMPARE(registry.StringLoad(key, subKey, "HELP", "ENGLISH"), QString("ENGLISH"));
-    }
-
-    // The two choices are stored as the words the program has always written, and
-    // read back the same; a missing, unknown or non-text value reads as the default.
+    // The choices are stored as the words the program has always written and read back
+    // the same; a missing or unknown word reads as the default. The stored help language,
+    // not the one in force, picks each screen text (a word in the wrong case made every
+    // text "0").
     void choicesRoundTrip_data()
     {
-        QTest::addColumn<QVariant>("language");
-        QTest::addColumn<QVariant>("help");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("help");
         QTest::addColumn<bool>("british");
         QTest::addColumn<bool>("korean");
-        QTest::newRow("AMERICAN, ENGLISH")
-            << QVariant("AMERICAN") << QVariant("ENGLISH") << false << false;
-        QTest::newRow("ENGLISH, KOREAN")
-            << QVariant("ENGLISH") << QVariant("KOREAN") << true << true;
-        QTest::newRow("nothing stored") << QVariant() << QVariant() << false << false;
-        QTest::newRow("garbage") << QVariant("english") << QVariant("Klingon") << false << false;
-        QTest::newRow("not text") << QVariant(QStringList{"ENGLISH"}) << QVariant(2) << false
-                                  << false;
+        // clang-format off
+        QTest::newRow("nothing stored") << QString() << QString() << false << false;
+        QTest::newRow("ENGLISH, KOREAN") << "ENGLISH" << "KOREAN" << true << true;
+        QTest::newRow("unknown words") << "english" << "korean" << false << false;
+        // clang-format on
     }
     void choicesRoundTrip()
     {
-        QFETCH(QVariant, language);
-        QFETCH(QVariant, help);
+        QFETCH(QString, language);
+        QFETCH(QString, help);
         QFETCH(bool, british);
         QFETCH(bool, korean);
         TestSeam seam;
         QSettings file(seam.settingsPath, QSettings::IniFormat);
-        for (const auto& [item, value] : {std::pair{"LANGUAGE", language}, {"HELP", help}})
-            if (value.isValid())
-                file.setValue(QString("frmPROGMENUMAINDETAILS/") + item, value);
+        file.beginGroup("frmPROGMENUMAINDETAILS");
+        if (!language.isNull()) {
+            file.setValue("LANGUAGE", language);
+            file.setValue("HELP", help);
+        }
         file.sync();
+        resetShared();
+        shared().helpLanguage = korean ? HelpLanguage::English : HelpLanguage::Korean;
+        QCOMPARE(ScreenTextLoad(24), korean ? QString::fromUtf8("확인") : QString("OK"));
         const Choices loaded = Choices::Load();
         QCOMPARE(loaded.contentVariant == ContentVariant::British, british);
         QCOMPARE(loaded.helpLanguage == HelpLanguage::Korean, korean);
         QVERIFY(loaded.Save());
         file.sync();
-        QCOMPARE(file.value("frmPROGMENUMAINDETAILS/LANGUAGE").toString(),
-                 british ? "ENGLISH" : "AMERICAN");
-        QCOMPARE(file.value("frmPROGMENUMAINDETAILS/HELP").toString(),
-                 korean ? "KOREAN" : "ENGLISH");
+        QCOMPARE(file.value("LANGUAGE").toString(), british ? "ENGLISH" : "AMERICAN");
+        QCOMPARE(file.value("HELP").toString(), korean ? "KOREAN" : "ENGLISH");
     }
 
-    // A settings path that is a folder, a named pipe (reading it hung the start), a file
-    // far larger than any the program writes or one that cannot be read as settings is
-    // not used: the choices read as their defaults, and saving leaves the path as it was.
+    // A settings path below a plain file, or one that is a folder, a named pipe (reading
+    // it hung the start), a file far larger than any the program writes or one that cannot
+    // be read as settings: the choices read as their defaults, saving answers false and
+    // leaves the path as it was.
     void aPathThatIsNoSettingsFileIsLeftAlone_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("folder") << "folder";
-        QTest::newRow("named pipe") << "pipe";
-        QTest::newRow("huge file") << "huge";
-        QTest::newRow("garbage") << "garbage";
+        for (const char* kind : {"below a file", "folder", "pipe", "huge", "garbage"})
+            QTest::newRow(kind) << kind;
     }
     void aPathThatIsNoSettingsFileIsLeftAlone()
     {
         QFETCH(QString, kind);
         TestSeam seam;
         QDir().mkpath(QFileInfo(seam.settingsPath).path());
-        const QByteArray path = seam.settingsPath.toLocal8Bit();
-        if (kind == "folder")
+        if (kind == "below a file")
+            seam.settingsPath = "/dev/null/Corvane Software Dev./Lexipond.conf";
+        else if (kind == "folder")
             QVERIFY(QDir().mkpath(seam.settingsPath));
         else if (kind == "pipe")
-            QCOMPARE(mkfifo(path.constData(), 0600), 0);
+            QCOMPARE(mkfifo(seam.settingsPath.toLocal8Bit().constData(), 0600), 0);
         else {
             QFile file(seam.settingsPath);
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -137,16 +130,41 @@ private slots:
         QCOMPARE(after.lastModified(), before.lastModified());
     }
 
-    // An empty address opens nothing; a web address goes alone, a mail address after "mailto:".
-    void linksGoToTheShell()
+    // An empty address opens nothing; a web address goes to the shell alone (the About
+    // box's tests cover the mail link).
+    void webLinkGoesToTheShell()
     {
         TestSeam seam;
         registry.InternetLinkRun("0", "http://", "");
         registry.InternetLinkRun("0", "http://", "www.example.org/lexipond");
-        registry.InternetLinkRun("0", "mailto:", "help@example.org");
-        const QList<QPair<QString, bool>> expected = {{"www.example.org/lexipond", true},
-                                                      {"mailto:help@example.org", false}};
-        QCOMPARE(seam.shellRequests, expected);
+        QCOMPARE(seam.shellRequests,
+                 (QList<QPair<QString, bool>>{{"www.example.org/lexipond", true}}));
+    }
+
+    // Piece `number` of `text` cut at `separator`; "0" for a piece that is not there.
+    void stringPiece_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("expected");
+        // clang-format off
+        QTest::newRow("middle") << "a|b|c" << "|" << 2 << "b";
+        QTest::newRow("past the end") << "a|b|c" << "|" << 4 << "0";
+        QTest::newRow("empty piece") << "a||c" << "|" << 2 << "";
+        QTest::newRow("empty last piece") << "a|b|" << "|" << 3 << "";
+        QTest::newRow("piece 0") << "a|b" << "|" << 0 << "0";
+        QTest::newRow("INT_MIN") << "a|b" << "|" << std::numeric_limits<int>::min() << "0";
+        QTest::newRow("long separator never matches") << "a||b" << "||" << 1 << "a||b";
+        // clang-format on
+    }
+    void stringPiece()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, separator);
+        QFETCH(int, number);
+        QFETCH(QString, expected);
+        QCOMPARE(StringPiece(text, separator, number), expected);
     }
 };
 

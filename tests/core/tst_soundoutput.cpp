@@ -13,11 +13,7 @@
 using namespace lxp;
 using namespace lxp::wavtest;
 
-namespace {
-
-const QByteArray kSamples = QByteArray("0123456789ABCDEF", 16);
-
-} // namespace
+static const QByteArray kSamples("0123456789ABCDEF");
 
 class TestSoundOutput : public QObject {
     Q_OBJECT
@@ -29,9 +25,9 @@ private slots:
         QTest::addColumn<QByteArray>("image");
         QTest::addColumn<QList<qsizetype>>("expected");
         const Format pcm;
-        const QByteArray good = wav(pcm, kSamples);
         const QList<qsizetype> refused;
-        QTest::newRow("16-bit mono") << good << QList<qsizetype>{1, 44100, 16, 44, 16};
+        QTest::newRow("16-bit mono")
+            << wav(pcm, kSamples) << QList<qsizetype>{1, 44100, 16, 44, 16};
         QTest::newRow("odd size: whole frames only")
             << wav({.channels = 2, .rate = 22050}, kSamples.left(15))
             << QList<qsizetype>{2, 22050, 16, 44, 12};
@@ -39,8 +35,6 @@ private slots:
             << riff(chunk("fmt ", fmtBody(pcm)) + chunk("LIST", "abc") + chunk("data", kSamples))
             << QList<qsizetype>{1, 44100, 16, 56, 16};
         QTest::newRow("block align mismatch") << wav({.blockAlign = 3}, kSamples) << refused;
-        QTest::newRow("data beyond the end")
-            << riff(chunk("fmt ", fmtBody(pcm)) + chunk("data", kSamples, 17)) << refused;
         QTest::newRow("data size 4 GiB")
             << riff(chunk("fmt ", fmtBody(pcm)) + chunk("data", kSamples, 0xFFFFFFFF)) << refused;
     }
@@ -56,8 +50,8 @@ private slots:
                      expected);
     }
 
-    // Every prefix is refused, and whatever the reader accepts of many randomly damaged
-    // copies lies inside the image, in whole frames.
+    // Every prefix is refused; what the reader accepts of damaged copies lies inside, in
+    // whole frames.
     void damagedImagesStayInBounds()
     {
         const QByteArray good = riff(chunk("fmt ", fmtBody({.channels = 2})) + chunk("LIST", "x") +
@@ -77,10 +71,8 @@ private slots:
         }
     }
 
-    // The real output with no sound server at the start, then a private one playing to a
-    // silent device, then that server gone between two sounds: a sound takes its length
-    // while the server plays it and returns at once otherwise, and the problem is said
-    // once in the whole run.
+    // No sound server, then a private one on a silent device, then none again: a sound
+    // takes its length only while a server plays it, and the problem is said once.
     void realOutputWithoutAServer()
     {
         const QString server = QStandardPaths::findExecutable("pulseaudio");

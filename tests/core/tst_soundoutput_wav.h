@@ -17,19 +17,18 @@ template <class T> QByteArray le(T v)
     return b;
 }
 
-// A chunk with its header, padded to even length; `declared` overrides the size
-// written in the header.
+// A chunk padded to even length; `declared` overrides the size in its header.
 inline QByteArray chunk(const char* id, const QByteArray& body, qint64 declared = -1)
 {
     return QByteArray(id, 4) + le(quint32(declared < 0 ? body.size() : declared)) + body +
            QByteArray(body.size() % 2, '\0');
 }
 
-// The format chunk's fields that the tests vary (PCM, 16-bit).
+// A 16-bit PCM format chunk; blockAlign -1 is 2 bytes a channel.
 struct Format {
     quint16 channels = 1;
     quint32 rate = 44100;
-    int blockAlign = -1; // -1: 2 bytes a channel
+    int blockAlign = -1;
 };
 
 inline QByteArray fmtBody(const Format& f)

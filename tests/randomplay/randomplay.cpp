@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Random play: starts the program's windows on the test seam and sends a seeded stream
-// of a child's input to whatever is on screen (clicks and double clicks on controls and
-// on random points, mouse moves, right clicks, keys, close requests and now and then the
-// end of the program, after which it starts again). After every input it checks that
-// the program is still whole; on a failure it prints the seed and the last 50 inputs.
+// Random play: starts the program on the test seam and sends a seeded stream of a child's
+// input to whatever is on screen (clicks, double and right clicks on controls and random
+// points, mouse moves, keys, close requests, now and then the program's end, after which
+// it starts again), through the window system's side (QWindow) so that it meets modality,
+// the input hold and the mouse grab. After every input it checks that the program is
+// whole; a failure prints the seed and the last 50 inputs.
 //
 //   randomplay [--seed N] [--events N] [--sounds real|silent]
 //
-// With real sounds (the default) every sound blocks for its real length, as the sound
-// output does. The input goes to the window system's side of the windows (QWindow), so
-// it meets modality, the input hold and the mouse grab as a learner's input does.
+// With real sounds (the default) every sound blocks for its length, as the output does.
 #include "app/startup.h"
 #include "core/sharedstate.h"
 #include "lessons/pairs/pairswindow.h"
@@ -55,11 +54,9 @@ qint64 nowMs()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-// What the watchdog and the failure report share with the program's thread.
+// Shared by the program's thread, the watchdog and the failure report.
 std::atomic<qint64> lastTurn{0};
-std::atomic<bool> inSound{false};
-std::atomic<bool> watching{false};
-std::atomic<bool> finished{false};
+std::atomic<bool> inSound{false}, watching{false}, finished{false};
 std::mutex logMutex;
 std::deque<std::string> lastEvents;
 unsigned long long seed = 1;
@@ -90,7 +87,7 @@ void report(const char* why)
     std::_Exit(1);
 }
 
-// A crash reports the inputs that led to it too.
+// A crash (or a sanitizer's report, signal 0) reports the inputs that led to it too.
 void crashed(int signal)
 {
     report(signal ? strsignal(signal) : "sanitizer report");
@@ -167,26 +164,18 @@ private:
         if (m_endAsked) {
             if (nowMs() - m_endAsked > kEndLimitMs)
                 fail(QStringLiteral("the program did not end within 10 s of the request"));
-            return;
-        }
-        if (done >= m_events || pick(1500) == 0) {
-            endRequest();
-            return;
-        }
-        if (send() && ++done % 1000 == 0) {
+        } else if (done >= m_events || pick(1500) == 0) {
+            m_endAsked = nowMs();
+            note(QStringLiteral("#%1 program end").arg(done));
+            Window* main = windows().find(QLatin1String(kMainWindowName));
+            if (main && main->screen())
+                QCoreApplication::postEvent(main->screen()->windowHandle(), new QCloseEvent);
+            else
+                QCoreApplication::exit(0);
+        } else if (send() && ++done % 1000 == 0) {
             std::printf("random play: %d events, %d starts\n", done, starts);
             std::fflush(stdout);
         }
-    }
-
-    void endRequest()
-    {
-        m_endAsked = nowMs();
-        note(QStringLiteral("#%1 program end").arg(done));
-        if (Window* main = windows().find(QLatin1String(kMainWindowName)); main && main->screen())
-            QCoreApplication::postEvent(main->screen()->windowHandle(), new QCloseEvent);
-        else
-            QCoreApplication::exit(0);
     }
 
     // The window that takes input: the modal dialog when one shows (the window system
@@ -224,20 +213,10 @@ private:
 
     static void mouse(QWidget* top, QEvent::Type type, QPoint at, Qt::MouseButton button)
     {
-        const Qt::MouseButtons buttons =
-            type == QEvent::MouseButtonRelease || type == QEvent::MouseMove
-                ? Qt::MouseButtons()
-                : Qt::MouseButtons(button);
+        const bool down = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
         QCoreApplication::postEvent(top->windowHandle(),
                                     new QMouseEvent(type, at, at, top->mapToGlobal(QPointF(at)),
-                                                    button, buttons, Qt::NoModifier));
-    }
-
-    static void key(QWidget* top, int code, const QString& text)
-    {
-        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
-            QCoreApplication::postEvent(top->windowHandle(),
-                                        new QKeyEvent(type, code, Qt::NoModifier, text));
+                                                    button, down ? button : Qt::NoButton, {}));
     }
 
     // Sends one input; false when there was nothing to send it to.
@@ -267,24 +246,23 @@ private:
             event = "move " + what;
             mouse(top, QEvent::MouseMove, at, Qt::NoButton);
         } else if (kind < 97) {
-            static const QList<QPair<int, QString>> special{
+            // Letters, digits, then the keys below.
+            static const QList<QPair<int, QString>> otherKeys{
                 {Qt::Key_Left, {}},      {Qt::Key_Right, {}},  {Qt::Key_Up, {}},
                 {Qt::Key_Down, {}},      {Qt::Key_Space, " "}, {Qt::Key_Return, "\r"},
                 {Qt::Key_Escape, "\x1b"}};
-            const int n = pick(36 + int(special.size()));
-            int code = 0;
-            QString text;
-            if (n < 26)
-                code = Qt::Key_A + n, text = QChar('a' + n);
-            else if (n < 36)
-                code = Qt::Key_0 + n - 26, text = QChar('0' + n - 26);
-            else
-                code = special[n - 36].first, text = special[n - 36].second;
+            const int n = pick(36 + int(otherKeys.size()));
+            const auto [code, text] =
+                n < 26   ? QPair<int, QString>(Qt::Key_A + n, QChar('a' + n))
+                : n < 36 ? QPair<int, QString>(Qt::Key_0 + n - 26, QChar('0' + n - 26))
+                         : otherKeys[n - 36];
             event = QStringLiteral("key %1 (%2) to %3")
                         .arg(QKeySequence(code).toString())
                         .arg(code, 0, 16)
                         .arg(top->objectName());
-            key(top, code, text);
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+                QCoreApplication::postEvent(top->windowHandle(),
+                                            new QKeyEvent(type, code, Qt::NoModifier, text));
         } else {
             // The close box of a dialog; the main window's is the program's end (above).
             if (top->objectName() == QLatin1String(kMainWindowName))
@@ -357,8 +335,7 @@ private:
     }
 };
 
-// Fails the run when the program's event loop stops turning for longer than the limit
-// outside sounds.
+// Fails the run when the event loop stops turning for longer than the limit outside sounds.
 void watch()
 {
     while (!finished) {
