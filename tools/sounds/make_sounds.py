@@ -68,7 +68,7 @@ TAIL = 0.035
 # resampled, trimmed and levelled.  Each acts on one band by at most 12 dB, so the
 # voice keeps its character; which rows use them, and why, is in the tables.
 FILTERS = {
-    # the band of the upper formants of "ee"
+    # the band of the upper formants of the front vowels "ee" and "ih"
     "cut-2k4": (["equalizer", 2350, "0.7q", -12], "12 dB cut around 2.35 kHz"),
     # the upper middle of the voice's "f", where it sounds like the start of "ch"
     "cut-3k": (["equalizer", 3000, "1q", -8], "8 dB cut around 3 kHz"),
