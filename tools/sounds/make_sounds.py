@@ -15,7 +15,9 @@ WAV file: 44100 Hz, 16-bit, mono, 44-byte header.
 VOICE is one of flite:rms, flite:slt, flite:awb, flite:kal16, festival:slt_hts,
 festival:kal, espeak-ng: the others serve to compare voices
 (tools/sounds/compare_voices.sh).  lexicon.txt holds pronunciation fixes in
-Flite's format; only the Flite voices read it.
+Flite's format; only the Flite voices read it.  A row of words.tsv or
+letters.tsv may name one of the FILTERS below, a mild equaliser for that
+recording alone.
 """
 
 import argparse
@@ -60,6 +62,19 @@ PREROLL = 0.004
 START_LEVEL = 0.016
 END_DB = -42.0
 TAIL = 0.035
+
+# Per-recording equalisers, named in the fourth column of words.tsv and
+# letters.tsv: SoX effects applied to the voice's own output before it is
+# resampled, trimmed and levelled.  Each acts on one band by at most 12 dB, so the
+# voice keeps its character; which rows use them, and why, is in the tables.
+FILTERS = {
+    # the band of the upper formants of the front vowels "ee" and "ih"
+    "cut-2k4": (["equalizer", 2350, "0.7q", -12], "12 dB cut around 2.35 kHz"),
+    # the upper middle of the voice's "f", where it sounds like the start of "ch"
+    "cut-3k": (["equalizer", 3000, "1q", -8], "8 dB cut around 3 kHz"),
+    # the low end of a voiced start, which sounds like a "b" before a vowel
+    "bass-cut": (["bass", -10, 500], "low shelf, 10 dB less below 500 Hz"),
+}
 
 
 # ---------------------------------------------------------------------------
@@ -267,16 +282,16 @@ def make_voice(voice_name, plain=False):
 
 
 def speak_all(voice, items, tmp, target_db):
-    """items: list of (NAME, text, out path, pace).  Renders each at its pace, never
-    faster to make it shorter."""
+    """items: list of (NAME, text, out path, pace, filter name or "").  Renders each
+    at its pace, never faster to make it shorter, with its filter if it has one."""
     voice.render([(text, os.path.join(tmp, name + ".raw.wav"), pace)
-                  for name, text, _, pace in items])
-    for name, _, out, _ in items:
+                  for name, text, _, pace, _ in items])
+    for name, _, out, _, flt in items:
         mid = os.path.join(tmp, name + ".44k.wav")
-        to_44k(os.path.join(tmp, name + ".raw.wav"), mid)
+        to_44k(os.path.join(tmp, name + ".raw.wav"), mid, FILTERS[flt][0] if flt else ())
         s, _ = read_mono16(mid)
         write_wav(out, level(trim(level(s, target_db)), target_db))
-    return {name: pace for name, _, _, pace in items}
+    return {name: pace for name, _, _, pace, _ in items}
 
 
 # ---------------------------------------------------------------------------
@@ -449,16 +464,18 @@ def make_effect(name, out, tmp):
 # ---------------------------------------------------------------------------
 # Tables of what is spoken, and the credits
 # ---------------------------------------------------------------------------
-def speech_rows(part, default_voice, default_pace, plain):
-    """(NAME, text, voice, pace) of the words or letters table.  An optional
-    third column sets the pace of that row, a fourth names another voice (both
-    ignored with --plain, which compares voices on equal terms)."""
+def speech_rows(part, default_pace, plain):
+    """(NAME, text, pace, filter) of the words or letters table.  An optional third
+    column sets the pace of that row, a fourth names one of FILTERS (both ignored
+    with --plain, which compares voices on equal terms)."""
     rows = []
     for fields in read_table(os.path.join(HERE, part + ".tsv")):
         fields += [""] * (4 - len(fields))
         pace = float(fields[2]) if fields[2] and not plain else default_pace
-        voice = fields[3] if fields[3] and not plain else default_voice
-        rows.append((fields[0], fields[1], voice, pace))
+        flt = fields[3] if not plain else ""
+        if flt and flt not in FILTERS:
+            raise SystemExit("%s.tsv: %s names an unknown filter %r" % (part, fields[0], flt))
+        rows.append((fields[0], fields[1], pace, flt))
     return rows
 
 
@@ -478,12 +495,15 @@ def write_credits(path, out_root):
     rel = os.path.relpath(out_root, ROOT)
     lines = ["file\tsource\tlicence\tnotes"]
     for part, folder in (("words", "WORDS"), ("letters", "LETTERS")):
-        for name, text, voice, _ in speech_rows(part, DEFAULT_VOICE, 1.0, False):
-            source, what = VOICE_SOURCES[voice]
+        for name, text, _, flt in speech_rows(part, 1.0, False):
+            source, what = VOICE_SOURCES[DEFAULT_VOICE]
             said = "the letter %s" % name if folder == "LETTERS" else '"%s"' % text
-            lines.append("%s/%s/%s.wav\t%s\t%s\t%s saying %s, resampled and levelled "
-                         "with SoX; tools/sounds/make.sh" % (
-                             rel, folder, name, source, SOURCE_LICENCES[source], what, said))
+            done = "resampled and levelled"
+            if flt:
+                done = "resampled, equalised (%s) and levelled" % FILTERS[flt][1]
+            lines.append("%s/%s/%s.wav\t%s\t%s\t%s saying %s, %s with SoX; "
+                         "tools/sounds/make.sh" % (rel, folder, name, source,
+                                                   SOURCE_LICENCES[source], what, said, done))
     for name in sorted(EFFECTS):
         lines.append("%s/AUDIO/%s.wav\tlexipond-sounds\t%s\t%s; synthesised by "
                      "tools/sounds/make.sh, shaped with SoX" % (
@@ -515,14 +535,11 @@ def main(argv=None):
                                       ("letters", "LETTERS", LETTER_STRETCH)):
             if part not in parts:
                 continue
-            rows = [r for r in speech_rows(part, args.voice, stretch, args.plain)
+            rows = [r for r in speech_rows(part, stretch, args.plain)
                     if wanted is None or r[0] in wanted]
-            paces = {}
-            for voice_name in sorted({r[2] for r in rows}):
-                items = [(name, text, os.path.join(args.out, folder, name + ".wav"), pace)
-                         for name, text, v, pace in rows if v == voice_name]
-                paces.update(speak_all(make_voice(voice_name, args.plain), items, tmp,
-                                       SPEECH_LEVEL_DB))
+            items = [(name, text, os.path.join(args.out, folder, name + ".wav"), pace, flt)
+                     for name, text, pace, flt in rows]
+            paces = speak_all(make_voice(args.voice, args.plain), items, tmp, SPEECH_LEVEL_DB)
             for name, _, _, _ in rows:
                 out = os.path.join(args.out, folder, name + ".wav")
                 report.append((folder, name, paces.get(name), stats(out)))
