@@ -22,6 +22,7 @@ recording alone.
 
 import argparse
 import array
+import collections
 import math
 import os
 import random
@@ -184,21 +185,49 @@ def trim(s):
 
 
 def level(s, target_db):
-    """Scale to the target active RMS; peaks above PEAK_MAX_DB are caught by a
-    soft knee rather than clipped (it acts on a few plosive peaks at most)."""
+    """Scale to the target active RMS.  Where a peak would then pass PEAK_MAX_DB
+    (the hiss of an "s" or "sh" has the highest peaks), the gain dips smoothly for
+    a few milliseconds around it instead of the wave being bent, which would add
+    clicks across the whole spectrum."""
     g = 10 ** (target_db / 20.0) / max(active_rms(s), 1e-9)
     s = [x * g for x in s]
-    limit = 10 ** (PEAK_MAX_DB / 20.0)
-    knee = limit * 10 ** (-3 / 20.0)
-    if max(abs(x) for x in s) > knee:
-        def soft(x):
-            a = abs(x)
-            if a <= knee:
-                return x
-            y = knee + (limit - knee) * math.tanh((a - knee) / (limit - knee))
-            return math.copysign(y, x)
-        s = [soft(x) for x in s]
-    return s
+    ceiling = 10 ** ((PEAK_MAX_DB - 0.5) / 20.0)
+    if max(abs(x) for x in s) <= ceiling:
+        return s
+    return [x * d for x, d in zip(s, gain_dips(s, ceiling))]
+
+
+def gain_dips(s, ceiling, window=0.006):
+    """A gain for every sample that keeps |sample * gain| under the ceiling: the
+    least gain any sample within half a window needs, averaged over a window.  Each
+    gain is an average of values no greater than the sample's own need, so no peak
+    passes, and the gain changes gently over the window's length."""
+    n = len(s)
+    half = max(1, int(window * RATE / 2))
+    need = [min(1.0, ceiling / abs(x)) if x else 1.0 for x in s]
+    # least need within [i - half, i + half], by a sliding-window minimum
+    least, q = [0.0] * n, collections.deque()
+    for j in range(n + half):
+        if j < n:
+            while q and need[q[-1]] >= need[j]:
+                q.pop()
+            q.append(j)
+        i = j - half
+        if i >= 0:
+            while q[0] < i - half:
+                q.popleft()
+            least[i] = need[q[0]]
+    # the average of `least` over the same window
+    sums = [0.0]
+    for v in least:
+        sums.append(sums[-1] + v)
+    out = []
+    for i in range(n):
+        a, b = max(0, i - half), min(n, i + half + 1)
+        # outside the sound the gain is 1
+        total = sums[b] - sums[a] + (2 * half + 1 - (b - a))
+        out.append(total / (2 * half + 1))
+    return out
 
 
 def stats(path):
