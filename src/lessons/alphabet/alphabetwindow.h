@@ -27,7 +27,7 @@ class AlphabetWindow : public LessonWindow, private AlphabetScreen {
     Q_OBJECT
 public:
     static constexpr const char* kName = "frmLESSALPH";
-    static constexpr int kLetters = 26;
+    static constexpr int kLetters = kLetterKeys;
 
     // lblTITLE2 starts this far right of lblTITLE1's right edge (60 twips).
     static constexpr int kRestGap = 4;

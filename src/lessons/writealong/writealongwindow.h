@@ -31,7 +31,7 @@ class WriteAlongWindow : public LessonWindow {
     Q_OBJECT
 public:
     static constexpr const char* kName = "frmLESSWRIT";
-    static constexpr int kLetters = 26;
+    static constexpr int kLetters = kLetterKeys;
 
     WriteAlongWindow();
 
